@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Configures and builds into build/ (or $VANTIKO_BUILD).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${VANTIKO_BUILD:-$top/build}
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
+cmake --build "$build"

@@ -1,0 +1,13 @@
+#include "platform/sites.h"
+
+namespace {
+QString setting(const char* variable, const char* fallback) {
+    const QString value = qEnvironmentVariable(variable);
+    return value.isEmpty() ? QString::fromUtf8(fallback) : value;
+}
+} // namespace
+
+QString operatorSite() { return setting("VANTIKO_OPERATOR_SITE", VANTIKO_OPERATOR_SITE_DEFAULT); }
+QString makerSite() { return setting("VANTIKO_MAKER_SITE", VANTIKO_MAKER_SITE_DEFAULT); }
+QString makerMail() { return QStringLiteral(VANTIKO_MAKER_MAIL_DEFAULT); }
+QString shopPage() { return makerSite() + QStringLiteral("/tienda"); }

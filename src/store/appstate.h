@@ -1,0 +1,35 @@
+#pragma once
+
+#include "store/datafiles.h"
+#include "store/records.h"
+
+// The open data files and the program-wide state, owned by the main window
+// and handed by reference to whoever needs it. A test builds one over a
+// temporary folder.
+struct AppState {
+    explicit AppState(std::shared_ptr<FileOps> ops = std::make_shared<FileOps>())
+        : files(std::move(ops)) {}
+
+    DataFiles files;
+    QString appFolder;       // with its trailing separator
+    int nextPenaRecord = 1;  // peñas + 1
+    int nextDrawRecord = 1;  // draws + 1
+    PenaRecord currentPena;  // the peña most recently read or about to be written
+    DrawRecord latestDraw;   // the newest draw; all zero with no draws
+    int penaLimit = 999;
+
+    // Main window state.
+    int selectedPena = 0; // 0 = none
+    int penaAdded = 0;
+    int playedDraws = 0;
+
+    // View options of the results lists.
+    int drawsToShow = 1;
+    bool showHistory = false;
+    bool onlyWithPrize = false;
+    QString newDrawsLabel;
+    int prizeBlinkTarget = 0;
+
+    int newPenaMode = 0;
+    bool drawDeleteMode = false;
+};

@@ -1,0 +1,106 @@
+#include "store/datafiles.h"
+
+#include "store/storeerror.h"
+
+DataFiles::DataFiles(std::shared_ptr<FileOps> ops) : ops_(std::move(ops)) {}
+
+void DataFiles::openAll(const QString& folder) {
+    folder_ = folder;
+    const auto guarded = [](auto&& step) {
+        try {
+            step();
+        } catch (const StoreError&) {
+        }
+    };
+    guarded([&] { penas_.open(pathOf(kPenaFile)); });
+    guarded([&] { draws_.open(pathOf(kDrawFile)); });
+    www_.close();
+    www_.setFileName(pathOf(kAnswerFile));
+    www_.open(QIODevice::ReadWrite);
+    guarded([&] { settings_.open(pathOf(kSettingsFile)); });
+}
+
+void DataFiles::closeAll() {
+    penas_.close();
+    draws_.close();
+    settings_.close();
+    www_.close();
+}
+
+std::optional<PenaRecord> DataFiles::readPena(int n) {
+    auto bytes = penas_.read(n);
+    if (!bytes) return std::nullopt;
+    return PenaRecord::decode(*bytes);
+}
+
+void DataFiles::writePena(int n, const PenaRecord& pena) { penas_.write(n, pena.encode()); }
+
+QList<PenaRecord> DataFiles::readAllPenas() {
+    QList<PenaRecord> out;
+    const QList<QByteArray> records = penas_.readAll();
+    out.reserve(records.size());
+    for (const QByteArray& r : records) out.append(PenaRecord::decode(r));
+    return out;
+}
+
+std::optional<DrawRecord> DataFiles::readDraw(int n) {
+    auto bytes = draws_.read(n);
+    if (!bytes) return std::nullopt;
+    return DrawRecord::decode(*bytes);
+}
+
+void DataFiles::writeDraw(int n, const DrawRecord& draw) { draws_.write(n, draw.encode()); }
+
+QList<DrawRecord> DataFiles::readAllDraws() {
+    QList<DrawRecord> out;
+    const QList<QByteArray> records = draws_.readAll();
+    out.reserve(records.size());
+    for (const QByteArray& r : records) out.append(DrawRecord::decode(r));
+    return out;
+}
+
+SettingsRecord DataFiles::readSettings() {
+    SettingsRecord s;
+    if (auto bytes = settings_.read(1)) s.raw = *bytes;
+    return s;
+}
+
+void DataFiles::writeSettings(const SettingsRecord& settings) { settings_.write(1, settings.raw); }
+
+void DataFiles::rewrite(RecordFile& file, const QString& workName,
+                        const QList<QByteArray>& records) {
+    if (records.size() > kMaxRecords)
+        throw StoreError(StoreError::Kind::TooManyRecords, file.path());
+    const QString target = file.path();
+    const QString work = pathOf(workName);
+    writeWorkFile(work, records);
+    file.close();
+    try {
+        ops_->replace(work, target);
+    } catch (...) {
+        // The data file is untouched: reopen it and drop the work copy.
+        file.open(target);
+        try {
+            ops_->remove(work);
+        } catch (const StoreError&) {
+        }
+        throw;
+    }
+    file.open(target);
+}
+
+void DataFiles::rewritePenas(const QList<PenaRecord>& penas) {
+    QList<QByteArray> records;
+    records.reserve(penas.size());
+    for (const PenaRecord& p : penas) records.append(p.encode());
+    rewrite(penas_, kPenaWorkFile, records);
+}
+
+void DataFiles::rewriteDraws(const QList<DrawRecord>& draws) {
+    QList<QByteArray> records;
+    records.reserve(draws.size());
+    for (const DrawRecord& d : draws) records.append(d.encode());
+    rewrite(draws_, kDrawWorkFile, records);
+}
+
+void DataFiles::emptyDraws() { rewriteDraws({}); }

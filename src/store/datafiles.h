@@ -1,0 +1,66 @@
+#pragma once
+
+#include "store/fileops.h"
+#include "store/recordfile.h"
+#include "store/records.h"
+
+#include <QFile>
+#include <QList>
+#include <memory>
+#include <optional>
+
+// The file set of the program folder, each data file kept open on one handle.
+class DataFiles {
+public:
+    explicit DataFiles(std::shared_ptr<FileOps> ops = std::make_shared<FileOps>());
+
+    // Sets the folder (with its trailing separator) and opens apuestas.dat,
+    // numeros.dat, www.txt and nums.ini, creating them when missing. Each
+    // file is opened on its own: one that fails does not stop the others.
+    void openAll(const QString& folder);
+    void closeAll();
+
+    const QString& folder() const { return folder_; }
+    QString pathOf(const QString& name) const { return folder_ + name; }
+    FileOps& ops() { return *ops_; }
+
+    RecordFile& penas() { return penas_; }
+    RecordFile& draws() { return draws_; }
+    RecordFile& settings() { return settings_; }
+    QFile& www() { return www_; }
+
+    std::optional<PenaRecord> readPena(int n);
+    void writePena(int n, const PenaRecord& pena);
+    QList<PenaRecord> readAllPenas();
+    std::optional<DrawRecord> readDraw(int n);
+    void writeDraw(int n, const DrawRecord& draw);
+    QList<DrawRecord> readAllDraws();
+    SettingsRecord readSettings();
+    void writeSettings(const SettingsRecord& settings);
+
+    // Replaces the whole peña (draw) file: work copy, flushed, renamed over the
+    // data file, reopened. On failure the data file is left as it was and
+    // StoreError is thrown.
+    void rewritePenas(const QList<PenaRecord>& penas);
+    void rewriteDraws(const QList<DrawRecord>& draws);
+    // Closes, deletes and reopens numeros.dat as an empty file.
+    void emptyDraws();
+
+private:
+    void rewrite(RecordFile& file, const QString& workName, const QList<QByteArray>& records);
+
+    std::shared_ptr<FileOps> ops_;
+    QString folder_;
+    RecordFile penas_{kPenaRecordSize};
+    RecordFile draws_{kDrawRecordSize};
+    RecordFile settings_{kSettingsRecordSize};
+    QFile www_;
+};
+
+inline const QString kPenaFile = QStringLiteral("apuestas.dat");
+inline const QString kPenaWorkFile = QStringLiteral("apuestas.tmp");
+inline const QString kDrawFile = QStringLiteral("numeros.dat");
+inline const QString kDrawWorkFile = QStringLiteral("numeros.tmp");
+inline const QString kDrawBackupFile = QStringLiteral("numeros.bak");
+inline const QString kAnswerFile = QStringLiteral("www.txt");
+inline const QString kSettingsFile = QStringLiteral("nums.ini");
