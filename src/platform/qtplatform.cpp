@@ -10,10 +10,14 @@ namespace {
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -31,7 +35,9 @@ bool QtPrompter::ask(const QString& text, const QString& title, MessageIcon icon
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtShell::openUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void QtShell::openUrl(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}
 
 QString QtFileChooser::chooseOpenFile(const QString& title, const QString& folder,
                                       const QString& filter) {

@@ -7,7 +7,15 @@ QString setting(const char* variable, const char* fallback) {
 }
 } // namespace
 
-QString operatorSite() { return setting("VANTIKO_OPERATOR_SITE", VANTIKO_OPERATOR_SITE_DEFAULT); }
-QString makerSite() { return setting("VANTIKO_MAKER_SITE", VANTIKO_MAKER_SITE_DEFAULT); }
-QString makerMail() { return QStringLiteral(VANTIKO_MAKER_MAIL_DEFAULT); }
-QString shopPage() { return makerSite() + QStringLiteral("/tienda"); }
+QString operatorSite() {
+    return setting("VANTIKO_OPERATOR_SITE", VANTIKO_OPERATOR_SITE_DEFAULT);
+}
+QString makerSite() {
+    return setting("VANTIKO_MAKER_SITE", VANTIKO_MAKER_SITE_DEFAULT);
+}
+QString makerMail() {
+    return QStringLiteral(VANTIKO_MAKER_MAIL_DEFAULT);
+}
+QString shopPage() {
+    return makerSite() + QStringLiteral("/tienda");
+}

@@ -11,11 +11,11 @@ struct AppState {
         : files(std::move(ops)) {}
 
     DataFiles files;
-    QString appFolder;       // with its trailing separator
-    int nextPenaRecord = 1;  // peñas + 1
-    int nextDrawRecord = 1;  // draws + 1
-    PenaRecord currentPena;  // the peña most recently read or about to be written
-    DrawRecord latestDraw;   // the newest draw; all zero with no draws
+    QString appFolder;      // with its trailing separator
+    int nextPenaRecord = 1; // peñas + 1
+    int nextDrawRecord = 1; // draws + 1
+    PenaRecord currentPena; // the peña most recently read or about to be written
+    DrawRecord latestDraw;  // the newest draw; all zero with no draws
     int penaLimit = 999;
 
     // Main window state.

@@ -40,7 +40,9 @@ QByteArray toCp1252(const QString& text) {
     return out;
 }
 
-bool isCp1252(QChar c) { return byteOf(c) >= 0; }
+bool isCp1252(QChar c) {
+    return byteOf(c) >= 0;
+}
 
 bool isCp1252(const QString& text) {
     for (QChar c : text)

@@ -33,13 +33,16 @@ std::optional<PenaRecord> DataFiles::readPena(int n) {
     return PenaRecord::decode(*bytes);
 }
 
-void DataFiles::writePena(int n, const PenaRecord& pena) { penas_.write(n, pena.encode()); }
+void DataFiles::writePena(int n, const PenaRecord& pena) {
+    penas_.write(n, pena.encode());
+}
 
 QList<PenaRecord> DataFiles::readAllPenas() {
     QList<PenaRecord> out;
     const QList<QByteArray> records = penas_.readAll();
     out.reserve(records.size());
-    for (const QByteArray& r : records) out.append(PenaRecord::decode(r));
+    for (const QByteArray& r : records)
+        out.append(PenaRecord::decode(r));
     return out;
 }
 
@@ -49,13 +52,16 @@ std::optional<DrawRecord> DataFiles::readDraw(int n) {
     return DrawRecord::decode(*bytes);
 }
 
-void DataFiles::writeDraw(int n, const DrawRecord& draw) { draws_.write(n, draw.encode()); }
+void DataFiles::writeDraw(int n, const DrawRecord& draw) {
+    draws_.write(n, draw.encode());
+}
 
 QList<DrawRecord> DataFiles::readAllDraws() {
     QList<DrawRecord> out;
     const QList<QByteArray> records = draws_.readAll();
     out.reserve(records.size());
-    for (const QByteArray& r : records) out.append(DrawRecord::decode(r));
+    for (const QByteArray& r : records)
+        out.append(DrawRecord::decode(r));
     return out;
 }
 
@@ -65,7 +71,9 @@ SettingsRecord DataFiles::readSettings() {
     return s;
 }
 
-void DataFiles::writeSettings(const SettingsRecord& settings) { settings_.write(1, settings.raw); }
+void DataFiles::writeSettings(const SettingsRecord& settings) {
+    settings_.write(1, settings.raw);
+}
 
 void DataFiles::rewrite(RecordFile& file, const QString& workName,
                         const QList<QByteArray>& records) {
@@ -92,15 +100,19 @@ void DataFiles::rewrite(RecordFile& file, const QString& workName,
 void DataFiles::rewritePenas(const QList<PenaRecord>& penas) {
     QList<QByteArray> records;
     records.reserve(penas.size());
-    for (const PenaRecord& p : penas) records.append(p.encode());
+    for (const PenaRecord& p : penas)
+        records.append(p.encode());
     rewrite(penas_, kPenaWorkFile, records);
 }
 
 void DataFiles::rewriteDraws(const QList<DrawRecord>& draws) {
     QList<QByteArray> records;
     records.reserve(draws.size());
-    for (const DrawRecord& d : draws) records.append(d.encode());
+    for (const DrawRecord& d : draws)
+        records.append(d.encode());
     rewrite(draws_, kDrawWorkFile, records);
 }
 
-void DataFiles::emptyDraws() { rewriteDraws({}); }
+void DataFiles::emptyDraws() {
+    rewriteDraws({});
+}

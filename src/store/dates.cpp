@@ -23,7 +23,9 @@ QString diasemana(QDate date) {
     return QString::fromUtf16(names[date.dayOfWeek() - 1]);
 }
 
-QString diasemana(double ole) { return diasemana(dateFromOle(ole)); }
+QString diasemana(double ole) {
+    return diasemana(dateFromOle(ole));
+}
 
 QString longDate(QDate date) {
     if (!date.isValid()) return {};
@@ -39,4 +41,6 @@ QString shortDate(QDate date) {
     return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : QString();
 }
 
-QString shortDate(double ole) { return shortDate(dateFromOle(ole)); }
+QString shortDate(double ole) {
+    return shortDate(dateFromOle(ole));
+}

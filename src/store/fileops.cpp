@@ -13,7 +13,7 @@ namespace {
 
 StoreError::Kind kindOf(int err) {
     return (err == EACCES || err == EPERM || err == EROFS) ? StoreError::Kind::Access
-                                                          : StoreError::Kind::Io;
+                                                           : StoreError::Kind::Io;
 }
 
 } // namespace
@@ -37,7 +37,8 @@ void FileOps::remove(const QString& path) {
 void FileOps::copy(const QString& source, const QString& target) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: %2").arg(source, in.errorString()));
+        throw StoreError(StoreError::Kind::Io,
+                         QStringLiteral("%1: %2").arg(source, in.errorString()));
     const QString work = target + QStringLiteral(".part");
     QFile out(work);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -50,7 +51,8 @@ void FileOps::copy(const QString& source, const QString& target) {
         if (out.write(block) != block.size()) {
             out.close();
             QFile::remove(work);
-            throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: %2").arg(work, out.errorString()));
+            throw StoreError(StoreError::Kind::Io,
+                             QStringLiteral("%1: %2").arg(work, out.errorString()));
         }
     }
     out.flush();

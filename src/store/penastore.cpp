@@ -12,7 +12,8 @@ void deletePenaRecord(DataFiles& files, int record) {
     QList<PenaRecord> penas;
     penas.reserve(kept.size());
     // Raw bytes go through decode/encode unchanged: the image round-trips.
-    for (const QByteArray& b : kept) penas.append(PenaRecord::decode(b));
+    for (const QByteArray& b : kept)
+        penas.append(PenaRecord::decode(b));
     files.rewritePenas(penas);
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 StoreError openError(const QFile& f, const QString& path) {
     return StoreError(f.error() == QFileDevice::PermissionsError ? StoreError::Kind::Access
-                                                                  : StoreError::Kind::Io,
+                                                                 : StoreError::Kind::Io,
                       QStringLiteral("%1: %2").arg(path, f.errorString()));
 }
 

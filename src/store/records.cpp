@@ -7,8 +7,12 @@
 
 namespace {
 
-void putInt16(char* at, qint16 v) { qToLittleEndian<qint16>(v, at); }
-qint16 getInt16(const char* at) { return qFromLittleEndian<qint16>(at); }
+void putInt16(char* at, qint16 v) {
+    qToLittleEndian<qint16>(v, at);
+}
+qint16 getInt16(const char* at) {
+    return qFromLittleEndian<qint16>(at);
+}
 
 void putDouble(char* at, double v) {
     quint64 bits;
@@ -57,17 +61,26 @@ constexpr int kLastCountedAt = 791;
 
 } // namespace
 
-QString PenaRecord::storedName() const { return fromCp1252(name); }
-QString PenaRecord::nameText() const { return storedName().trimmed(); }
-QString PenaRecord::dayFilterText() const { return fromCp1252(dayFilter).trimmed(); }
-void PenaRecord::setName(const QString& text) { name = fixedText(text, kNameWidth); }
+QString PenaRecord::storedName() const {
+    return fromCp1252(name);
+}
+QString PenaRecord::nameText() const {
+    return storedName().trimmed();
+}
+QString PenaRecord::dayFilterText() const {
+    return fromCp1252(dayFilter).trimmed();
+}
+void PenaRecord::setName(const QString& text) {
+    name = fixedText(text, kNameWidth);
+}
 void PenaRecord::setDayFilter(const QString& text) {
     dayFilter = fixedText(text, kDayFilterWidth);
 }
 
 int PenaRecord::totalHits() const {
     int total = 0;
-    for (qint16 h : hits) total += h;
+    for (qint16 h : hits)
+        total += h;
     return total;
 }
 
@@ -81,7 +94,8 @@ QByteArray PenaRecord::encode() const {
     for (int b = 0; b < kMaxBets; ++b)
         for (int k = 0; k < kBetStarSlots; ++k)
             putInt16(p + kStarsAt + (b * kBetStarSlots + k) * 2, stars[b][k]);
-    for (int k = 0; k < kCategories; ++k) putInt16(p + kHitsAt + k * 2, hits[k]);
+    for (int k = 0; k < kCategories; ++k)
+        putInt16(p + kHitsAt + k * 2, hits[k]);
     putRaw(p + kDayFilterAt, dayFilter, kDayFilterWidth);
     putInt16(p + kBetModeAt, betMode);
     putDouble(p + kCreatedAt, createdOn);
@@ -100,7 +114,8 @@ PenaRecord PenaRecord::decode(const QByteArray& bytes) {
     for (int b = 0; b < kMaxBets; ++b)
         for (int k = 0; k < kBetStarSlots; ++k)
             r.stars[b][k] = getInt16(p + kStarsAt + (b * kBetStarSlots + k) * 2);
-    for (int k = 0; k < kCategories; ++k) r.hits[k] = getInt16(p + kHitsAt + k * 2);
+    for (int k = 0; k < kCategories; ++k)
+        r.hits[k] = getInt16(p + kHitsAt + k * 2);
     r.dayFilter = QByteArray(p + kDayFilterAt, kDayFilterWidth);
     r.betMode = getInt16(p + kBetModeAt);
     r.createdOn = getDouble(p + kCreatedAt);
@@ -119,8 +134,10 @@ bool DrawRecord::isSound() const {
 QByteArray DrawRecord::encode() const {
     QByteArray out(kDrawRecordSize, '\0');
     char* p = out.data();
-    for (int k = 0; k < 5; ++k) putInt16(p + k * 2, numbers[k]);
-    for (int k = 0; k < 2; ++k) putInt16(p + 10 + k * 2, stars[k]);
+    for (int k = 0; k < 5; ++k)
+        putInt16(p + k * 2, numbers[k]);
+    for (int k = 0; k < 2; ++k)
+        putInt16(p + 10 + k * 2, stars[k]);
     putDouble(p + 14, drawDate);
     return out;
 }
@@ -129,26 +146,46 @@ DrawRecord DrawRecord::decode(const QByteArray& bytes) {
     DrawRecord r;
     if (bytes.size() < kDrawRecordSize) return r;
     const char* p = bytes.constData();
-    for (int k = 0; k < 5; ++k) r.numbers[k] = getInt16(p + k * 2);
-    for (int k = 0; k < 2; ++k) r.stars[k] = getInt16(p + 10 + k * 2);
+    for (int k = 0; k < 5; ++k)
+        r.numbers[k] = getInt16(p + k * 2);
+    for (int k = 0; k < 2; ++k)
+        r.stars[k] = getInt16(p + 10 + k * 2);
     r.drawDate = getDouble(p + 14);
     return r;
 }
 
-float SettingsRecord::correctionX() const { return getFloat(raw.constData() + 4); }
-float SettingsRecord::correctionY() const { return getFloat(raw.constData() + 8); }
-void SettingsRecord::setCorrectionX(float mm) { putFloat(raw.data() + 4, mm); }
-void SettingsRecord::setCorrectionY(float mm) { putFloat(raw.data() + 8, mm); }
+float SettingsRecord::correctionX() const {
+    return getFloat(raw.constData() + 4);
+}
+float SettingsRecord::correctionY() const {
+    return getFloat(raw.constData() + 8);
+}
+void SettingsRecord::setCorrectionX(float mm) {
+    putFloat(raw.data() + 4, mm);
+}
+void SettingsRecord::setCorrectionY(float mm) {
+    putFloat(raw.data() + 8, mm);
+}
 
-bool isMultipleMode(int mode) { return mode > 100; }
+bool isMultipleMode(int mode) {
+    return mode > 100;
+}
 
-int modeNumbers(int mode) { return isMultipleMode(mode) ? (mode - 100) / 10 : 5; }
+int modeNumbers(int mode) {
+    return isMultipleMode(mode) ? (mode - 100) / 10 : 5;
+}
 
-int modeStars(int mode) { return isMultipleMode(mode) ? mode - 100 - 10 * ((mode - 100) / 10) : 2; }
+int modeStars(int mode) {
+    return isMultipleMode(mode) ? mode - 100 - 10 * ((mode - 100) / 10) : 2;
+}
 
-int modeRows(int mode) { return isMultipleMode(mode) ? 1 : mode; }
+int modeRows(int mode) {
+    return isMultipleMode(mode) ? 1 : mode;
+}
 
-int multipleMode(int numbers, int stars) { return 100 + 10 * numbers + stars; }
+int multipleMode(int numbers, int stars) {
+    return 100 + 10 * numbers + stars;
+}
 
 bool isValidBetMode(int mode) {
     if (mode >= 1 && mode <= kMaxBets) return true;

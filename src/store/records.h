@@ -22,11 +22,11 @@ constexpr int kNameWidth = 20;
 constexpr int kDayFilterWidth = 15;
 
 struct PenaRecord {
-    QByteArray name;      // raw Windows-1252 bytes, kNameWidth wide once stored
+    QByteArray name; // raw Windows-1252 bytes, kNameWidth wide once stored
     std::array<std::array<qint16, kBetNumberSlots>, kMaxBets> numbers{}; // [bet][position]
     std::array<std::array<qint16, kBetStarSlots>, kMaxBets> stars{};
     std::array<qint16, kCategories> hits{}; // [category - 1]
-    QByteArray dayFilter; // raw, kDayFilterWidth wide once stored
+    QByteArray dayFilter;                   // raw, kDayFilterWidth wide once stored
     qint16 betMode = 0;
     double createdOn = 0;
     double lastCounted = 0;

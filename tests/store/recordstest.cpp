@@ -1,6 +1,6 @@
+#include "store/records.h"
 #include "store/cp1252.h"
 #include "store/dates.h"
-#include "store/records.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -18,7 +18,8 @@ TEST(Records, NameOfFourteenCharactersIsPaddedToTwenty) {
     p.setName(QStringLiteral("LOS DE LA PEÑA"));
     const QByteArray image = p.encode();
     ASSERT_EQ(image.size(), 799);
-    EXPECT_EQ(image.left(20), QByteArray("LOS DE LA PE\xD1" "A      "));
+    EXPECT_EQ(image.left(20), QByteArray("LOS DE LA PE\xD1"
+                                         "A      "));
     EXPECT_EQ(PenaRecord::decode(image).nameText(), QStringLiteral("LOS DE LA PEÑA"));
 }
 
@@ -26,7 +27,8 @@ TEST(Records, SimplePenaOfThreeBetsLeavesEveryUnusedSlotZero) {
     PenaRecord p;
     p.betMode = 3;
     for (int b = 0; b < 3; ++b) {
-        for (int k = 0; k < 5; ++k) p.numbers[b][k] = static_cast<qint16>(10 * b + k + 1);
+        for (int k = 0; k < 5; ++k)
+            p.numbers[b][k] = static_cast<qint16>(10 * b + k + 1);
         p.stars[b][0] = 1;
         p.stars[b][1] = 12;
     }
@@ -54,8 +56,10 @@ TEST(Records, MultipleBetOfSevenNumbersAndFourStarsSitsInSlotOne) {
     PenaRecord p;
     p.betMode = static_cast<qint16>(multipleMode(7, 4));
     const int numbers[] = {2, 9, 14, 23, 31, 40, 50};
-    for (int k = 0; k < 7; ++k) p.numbers[0][k] = static_cast<qint16>(numbers[k]);
-    for (int k = 0; k < 4; ++k) p.stars[0][k] = static_cast<qint16>(k + 3);
+    for (int k = 0; k < 7; ++k)
+        p.numbers[0][k] = static_cast<qint16>(numbers[k]);
+    for (int k = 0; k < 4; ++k)
+        p.stars[0][k] = static_cast<qint16>(k + 3);
     p.hits[9] = 258;
     p.setDayFilter(QStringLiteral("Viernes"));
     p.createdOn = oleFromDate(QDate(2020, 4, 21));
@@ -81,10 +85,12 @@ TEST(Records, MultipleBetOfSevenNumbersAndFourStarsSitsInSlotOne) {
 
 TEST(Records, DecodeEncodeKeepsEveryByte) {
     QByteArray image(799, '\0');
-    for (int i = 0; i < 799; ++i) image[i] = static_cast<char>((i * 37 + 11) & 0xFF);
+    for (int i = 0; i < 799; ++i)
+        image[i] = static_cast<char>((i * 37 + 11) & 0xFF);
     EXPECT_EQ(PenaRecord::decode(image).encode(), image);
     QByteArray draw(22, '\0');
-    for (int i = 0; i < 22; ++i) draw[i] = static_cast<char>(0xF0 - i);
+    for (int i = 0; i < 22; ++i)
+        draw[i] = static_cast<char>(0xF0 - i);
     EXPECT_EQ(DrawRecord::decode(draw).encode(), draw);
 }
 
@@ -153,7 +159,8 @@ TEST(Dates, OleDatesAndSpanishWeekdays) {
 
 TEST(Cp1252, EveryByteRoundTripsAndForeignCharactersAreRefused) {
     QByteArray all;
-    for (int b = 0; b < 256; ++b) all.append(static_cast<char>(b));
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
     EXPECT_EQ(toCp1252(fromCp1252(all)), all);
     EXPECT_EQ(fromCp1252(QByteArray("\x80\xD1\xF1")), QStringLiteral("€Ññ"));
     EXPECT_TRUE(isCp1252(QStringLiteral("ÁÉÍÓÚÜÑ€")));

@@ -11,7 +11,8 @@ bool ScriptedPrompter::ask(const QString& text, const QString& title, MessageIco
 
 QStringList ScriptedPrompter::texts() const {
     QStringList out;
-    for (const Shown& s : shown) out.append(s.text);
+    for (const Shown& s : shown)
+        out.append(s.text);
     return out;
 }
 

@@ -1,0 +1,42 @@
+#include "app/drawlist.h"
+
+#include "store/dates.h"
+
+QString drawNumbersText(const DrawRecord& draw) {
+    QString text;
+    text.reserve(14);
+    for (int k = 0; k < 4; ++k) {
+        text += QString::number(draw.numbers[k]).rightJustified(2, QLatin1Char(' '));
+        text += QLatin1Char('-');
+    }
+    text += QString::number(draw.numbers[4]);
+    return text;
+}
+
+QString drawStarsText(const DrawRecord& draw) {
+    return QString::number(draw.stars[0]) + QLatin1Char(' ') +
+           QString::number(draw.stars[1]).rightJustified(2, QLatin1Char(' '));
+}
+
+QString drawDateText(const DrawRecord& draw) {
+    return shortDate(draw.drawDate) + QStringLiteral("  ") + diasemana(draw.drawDate);
+}
+
+QString drawTotalText(int draws) {
+    return QStringLiteral("TOTAL: %1 sorteos.").arg(draws);
+}
+
+std::optional<QList<DrawRecord>> loadDrawList(DataFiles& files, int nextDrawRecord) {
+    const int wanted = std::max(0, nextDrawRecord - 1);
+    QList<DrawRecord> rows;
+    if (wanted == 0) return rows;
+    const QList<QByteArray> records = files.draws().readAll();
+    if (records.size() < wanted) return std::nullopt;
+    rows.reserve(wanted);
+    for (int r = wanted; r >= 1; --r) {
+        const DrawRecord d = DrawRecord::decode(records[r - 1]);
+        if (!d.isSound()) return std::nullopt;
+        rows.append(d);
+    }
+    return rows;
+}

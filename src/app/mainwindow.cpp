@@ -1,0 +1,210 @@
+#include "app/mainwindow.h"
+
+#include "app/penadeletion.h"
+#include "app/penadetail.h"
+#include "app/penamanagertab.h"
+#include "app/status.h"
+#include "app/statuspanel.h"
+#include "app/summary.h"
+#include "app/summaryframe.h"
+#include "platform/sites.h"
+#include "store/appstate.h"
+#include "store/folder.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Start-up runs every step even when one fails.
+template <class Step> void guarded(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), state_(state), platform_(platform), locale_(QLocale()) {
+    setWindowTitle(QStringLiteral("Vantiko - Comprueba tus Euromillones por internet. ") +
+                   QStringLiteral(VANTIKO_VERSION));
+
+    tabs_ = new QTabWidget(this);
+    auto* general = new QWidget(tabs_);
+    status_ = new StatusPanel(general);
+    auto* generalLayout = new QVBoxLayout(general);
+    generalLayout->addWidget(status_);
+    // The results lists of the checking engine take the rest of the tab.
+    generalLayout->addStretch(1);
+    tabs_->addTab(general, QStringLiteral("General"));
+    tabs_->addTab(new QWidget(tabs_), QStringLiteral("Sorteos"));
+    penas_ = new PenaManagerTab(tabs_);
+    tabs_->addTab(penas_, QStringLiteral("Gestor de peñas"));
+    // The draw list and frequency chart fill this tab.
+    tabs_->addTab(new QWidget(tabs_), QStringLiteral("Estadísticas"));
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
+
+    summary_ = new SummaryFrame(this);
+    auto* side = new QVBoxLayout;
+    side->addWidget(summary_);
+    side->addStretch(1);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(side);
+    setCentralWidget(central);
+
+    connect(penas_, &PenaManagerTab::rowClicked, this, &MainWindow::onPenaRowClicked);
+    connect(penas_, &PenaManagerTab::deleteRequested, this, &MainWindow::deletePena);
+    buildMenus();
+    resize(1180, 720);
+}
+
+MainWindow::~MainWindow() {
+    state_.files.closeAll();
+}
+
+void MainWindow::buildMenus() {
+    generalMenu_ = menuBar()->addMenu(QStringLiteral("General"));
+    // The entries of the creation form, the draw store and the results views
+    // stand before "Salir".
+    exitAction_ = generalMenu_->addAction(QStringLiteral("Salir"), this, &QWidget::close);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("Ver"));
+    const char* const tabEntries[] = {"Pestaña General", "Pestaña Último sorteo",
+                                      "Pestaña Gestor de peñas", "Pestaña Estadísticas"};
+    for (int i = 0; i < 4; ++i)
+        view->addAction(QString::fromUtf8(tabEntries[i]), this, [this, i] { selectTab(i); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    help->addAction(QStringLiteral("Web del programa"), this,
+                    [this] { platform_.shell.openUrl(makerSite()); });
+}
+
+void MainWindow::startUp(const QString& folder) {
+    state_.penaLimit = 999;
+    guarded([&] {
+        const QRect screen = QApplication::primaryScreen()
+                                 ? QApplication::primaryScreen()->availableGeometry()
+                                 : QRect();
+        move(screen.left() + 25 / 15, screen.top() + 50 / 15);
+    });
+    state_.appFolder = withTrailingSeparator(folder);
+    QDir::setCurrent(state_.appFolder);
+    guarded([&] { state_.files.ops().remove(state_.appFolder + kPenaWorkFile); });
+    guarded([&] { state_.files.openAll(state_.appFolder); });
+    guarded([&] { refreshStatus(); });
+    guarded([&] { refreshResults(); });
+}
+
+void MainWindow::refreshStatus() {
+    const StatusView v = computeStatus(state_.files, platform_.clock.today());
+    state_.nextDrawRecord = v.nextDrawRecord;
+    state_.latestDraw = v.latestDraw;
+    state_.playedDraws = v.playedDraws;
+    status_->apply(v);
+    refreshSummary();
+}
+
+void MainWindow::refreshSummary() {
+    const QList<PenaRecord> penas = state_.files.readAllPenas();
+    const SummaryView s = computeSummary(penas, state_.playedDraws, locale_);
+    state_.nextPenaRecord = s.nextPenaRecord;
+    if (!penas.isEmpty()) state_.currentPena = penas.last();
+    status_->setPenaCount(s.penaCount);
+    penas_->applyScan(s);
+    summary_->apply(s);
+    if (penas.isEmpty()) penas_->clearCounters();
+    showPenaDetail(1);
+}
+
+void MainWindow::refreshResults() {
+    // The results lists and the draw list are rebuilt here.
+}
+
+void MainWindow::showPenaDetail(int record) {
+    if (state_.nextPenaRecord <= 1) {
+        penas_->applyDetail(emptyPenaDetail());
+        return;
+    }
+    const auto pena = state_.files.readPena(record);
+    if (!pena) return;
+    state_.currentPena = *pena;
+    const PenaDetailView detail = computePenaDetail(*pena, state_.files.readAllDraws(), locale_);
+    penas_->applyDetail(detail);
+    if (detail.corrupt)
+        platform_.prompter.message(kCorruptPenaFileText, QStringLiteral("¡Vaya hombre!"),
+                                   MessageIcon::Exclamation);
+}
+
+void MainWindow::onPenaRowClicked(int row) {
+    showPenaDetail(row);
+    state_.selectedPena = row;
+}
+
+void MainWindow::deletePena() {
+    if (!runDeletePena(state_, platform_.prompter)) return;
+    refreshStatus();
+    bringResultsBackToOne();
+}
+
+void MainWindow::bringResultsBackToOne() {
+    // The results lists go back to the newest draw.
+}
+
+void MainWindow::selectTab(int index) {
+    tabs_->setCurrentIndex(index);
+}
+
+void MainWindow::onTabChanged(int index) {
+    currentTab_ = index;
+}
+
+void MainWindow::activated() {
+    ++activations_;
+    if (activations_ == 1 && !state_.files.penas().read(1)) {
+        platform_.prompter.message(
+            QStringLiteral("Bienvenido a Vantiko. Vaya a la pestaña 'Gestor de Peñas' y cree una. "
+                           "La peña creada empezará a almacenar resultados a partir de hoy. Si "
+                           "quieres ver los resultados de la peña en sorteos anteriores, marque "
+                           "la casilla 'Histórico' de la pestaña 'General'."),
+            QStringLiteral("Fichero de peñas vacío"), MessageIcon::Information);
+    }
+    if (state_.penaAdded == 1) {
+        bringResultsBackToOne();
+        state_.penaAdded = 0;
+        refreshStatus();
+    }
+    closeSecondaryWindows();
+}
+
+void MainWindow::closeSecondaryWindows() {
+    // The bet-mode menu, the creation form, the print window and the about box.
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Deferred, so a message shown on activation does not run inside the event.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] {
+            if (isActiveWindow()) activated();
+        });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    closeSecondaryWindows();
+    state_.files.closeAll();
+    event->accept();
+    QApplication::quit();
+}

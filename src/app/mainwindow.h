@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QLocale>
+#include <QMainWindow>
+
+struct AppState;
+class QMenu;
+class QTabWidget;
+class PenaManagerTab;
+class StatusPanel;
+class SummaryFrame;
+
+// The program: opens the data files, keeps the shared state in view and
+// wires the tabs to the core.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs once, over the data folder (with or without its trailing separator).
+    void startUp(const QString& folder);
+    void refreshStatus();
+    void refreshSummary();
+    void refreshResults();
+    void showPenaDetail(int record);
+    void deletePena();
+    // What becoming the active window does; also called by tests.
+    void activated();
+    // After a peña is created or deleted the lists cover one draw again.
+    void bringResultsBackToOne();
+    void selectTab(int index);
+
+    QTabWidget* tabs() const { return tabs_; }
+    StatusPanel* statusPanel() const { return status_; }
+    SummaryFrame* summaryFrame() const { return summary_; }
+    PenaManagerTab* penaManager() const { return penas_; }
+    QMenu* generalMenu() const { return generalMenu_; }
+    int activationCount() const { return activations_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void onTabChanged(int index);
+    void onPenaRowClicked(int row);
+    void closeSecondaryWindows();
+
+    AppState& state_;
+    Platform& platform_;
+    QLocale locale_;
+    QTabWidget* tabs_;
+    StatusPanel* status_;
+    SummaryFrame* summary_;
+    PenaManagerTab* penas_;
+    QMenu* generalMenu_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    int activations_ = 0;
+    int currentTab_ = 0;
+};

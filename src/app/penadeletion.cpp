@@ -1,0 +1,34 @@
+#include "app/penadeletion.h"
+
+#include "platform/prompter.h"
+#include "store/appstate.h"
+#include "store/penastore.h"
+#include "store/storeerror.h"
+
+bool runDeletePena(AppState& state, Prompter& prompter) {
+    // No row clicked, or the click was on "VACÍO" or on a peña no longer there.
+    const auto pena =
+        state.selectedPena > 0 ? state.files.readPena(state.selectedPena) : std::nullopt;
+    if (!pena) {
+        prompter.message(QStringLiteral("Seleccione una peña primero..."),
+                         QStringLiteral("¡Nooooo!"), MessageIcon::Information);
+        return false;
+    }
+    state.currentPena = *pena;
+    const QString question =
+        QStringLiteral("¿Seguro que quieres eliminar la Peña %1?").arg(pena->nameText());
+    if (!prompter.ask(question, QStringLiteral("Borrar..."), MessageIcon::Question)) return false;
+    try {
+        deletePenaRecord(state.files, state.selectedPena);
+    } catch (const StoreError& e) {
+        if (e.kind() == StoreError::Kind::Access)
+            prompter.message(permissionErrorText(), kPermissionErrorTitle,
+                             MessageIcon::Exclamation);
+        else
+            prompter.message(QStringLiteral("No se ha podido eliminar la peña: el archivo "
+                                            "apuestas.dat se ha dejado como estaba."),
+                             QStringLiteral("¡Vaya hombre!"), MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,66 @@
+#include "app/penadetail.h"
+
+#include "app/effectiveness.h"
+#include "app/status.h"
+
+QString numbersText(const qint16* numbers, int count) {
+    QStringList parts;
+    for (int k = 0; k < count; ++k)
+        parts.append(QStringLiteral("%1").arg(numbers[k], 2, 10, QLatin1Char(' ')));
+    return parts.join(QLatin1Char('-'));
+}
+
+QString starsText(const qint16* stars, int count) {
+    QStringList parts;
+    for (int k = 0; k < count; ++k)
+        parts.append(QString::number(stars[k]));
+    return parts.join(QLatin1Char('-'));
+}
+
+PenaDetailView emptyPenaDetail() {
+    PenaDetailView v;
+    v.empty = true;
+    v.playedDraws = QStringLiteral("-");
+    v.effectiveness = QStringLiteral("-");
+    return v;
+}
+
+PenaDetailView computePenaDetail(const PenaRecord& pena, const QList<DrawRecord>& draws,
+                                 const QLocale& locale) {
+    PenaDetailView v;
+    if (!isSoundPena(pena)) {
+        v.corrupt = true;
+        return v;
+    }
+    const int rows = modeRows(pena.betMode);
+    const int n = modeNumbers(pena.betMode);
+    const int s = modeStars(pena.betMode);
+    v.simple = !isMultipleMode(pena.betMode);
+    v.listHeightTwips = rows * 225 - (rows > 8 ? 200 : 0) - (rows > 21 ? 200 : 0);
+    for (int r = 0; r < rows; ++r) {
+        v.numberLines.append(numbersText(pena.numbers[r].data(), n));
+        v.starLines.append(starsText(pena.stars[r].data(), s));
+    }
+    int total = 0;
+    for (int k = 0; k < kCategories; ++k) {
+        v.hits[k] = pena.hits[k];
+        total += pena.hits[k];
+    }
+    v.chartTotal = total;
+    if (draws.isEmpty()) {
+        v.playedDraws = QStringLiteral("0");
+        v.effectiveness = total != 0 ? QStringLiteral("100 %") : QStringLiteral("-");
+        v.chartWithoutPrize = 0;
+        return v;
+    }
+    const QString filter = pena.dayFilterText();
+    int played = 0;
+    for (const DrawRecord& d : draws)
+        if (d.drawDate >= pena.createdOn && dayFilterPlays(filter, d.drawDate)) ++played;
+    const float e =
+        played > 0 ? static_cast<float>(total) * 100.0f / static_cast<float>(played) : 0.0f;
+    v.playedDraws = QString::number(played);
+    v.effectiveness = roundedPercent(e, locale) + QStringLiteral(" %");
+    v.chartWithoutPrize = std::max(0, played - total);
+    return v;
+}

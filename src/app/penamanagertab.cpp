@@ -1,0 +1,173 @@
+#include "app/penamanagertab.h"
+
+#include "app/artwork.h"
+#include "app/clickablelabel.h"
+#include "app/hitchart.h"
+#include "app/penadetail.h"
+#include "app/summary.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kCategoryCaptions[13] = {
+    "-Aciertos de 5+2: ", "-Aciertos de 5+1: ", "-Aciertos de 5+0: ", "-Aciertos de 4+2: ",
+    "-Aciertos de 4+1: ", "-Aciertos de 4+0: ", "-Aciertos de 3+2: ", "-Aciertos de 2+2: ",
+    "-Aciertos de 3+1: ", "-Aciertos de 3+0: ", "-Aciertos de 1+2: ", "-Aciertos de 2+1: ",
+    "-Aciertos de 2+0: "};
+
+// Twips at the usual 96 dots per inch.
+int pixelsOfTwips(int twips) {
+    return twips / 15;
+}
+
+} // namespace
+
+PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
+    list_ = new QTreeWidget(this);
+    list_->setColumnCount(4);
+    list_->setHeaderLabels({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
+                            QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        emit rowClicked(list_->indexOfTopLevelItem(item) + 1);
+    });
+
+    numbers_ = new QListWidget(this);
+    stars_ = new QListWidget(this);
+    for (QListWidget* l : {numbers_, stars_}) {
+        l->setSelectionMode(QAbstractItemView::NoSelection);
+        l->setFocusPolicy(Qt::NoFocus);
+    }
+    numbers_->setMinimumWidth(190);
+    stars_->setMinimumWidth(90);
+
+    auto* counters = new QGroupBox(QStringLiteral("Desde la creación de la peña "), this);
+    auto* counterGrid = new QGridLayout(counters);
+    counterGrid->setVerticalSpacing(1);
+    for (int k = 0; k < 13; ++k) {
+        counterGrid->addWidget(new QLabel(QString::fromUtf8(kCategoryCaptions[k]), counters), k, 0);
+        hitValues_[k] = new QLabel(QStringLiteral("0"), counters);
+        hitValues_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        counterGrid->addWidget(hitValues_[k], k, 1);
+    }
+
+    played_ = new QLabel(QStringLiteral("0"), this);
+    effectiveness_ = new QLabel(QStringLiteral("0 %"), this);
+    QFont bold = played_->font();
+    bold.setBold(true);
+    played_->setFont(bold);
+    effectiveness_->setFont(bold);
+    auto* figures = new QGridLayout;
+    figures->addWidget(new QLabel(QStringLiteral("Sorteos"), this), 0, 0);
+    figures->addWidget(new QLabel(QStringLiteral("participados:"), this), 1, 0);
+    figures->addWidget(played_, 1, 1);
+    figures->addWidget(new QLabel(QStringLiteral("Aciertos"), this), 2, 0);
+    figures->addWidget(effectiveness_, 2, 1);
+    chart_ = new HitChart(QStringLiteral("Aciertos desde la creación de la peña."), this);
+    chart_->setMinimumSize(180, 160);
+
+    const auto button = [this](const QString& text, Picture picture, QPushButton*& b,
+                               ClickableLabel*& pic) {
+        b = new QPushButton(text, this);
+        pic = new ClickableLabel(this);
+        pic->setPixmap(drawPicture(picture));
+        pic->setCursor(Qt::PointingHandCursor);
+        auto* row = new QHBoxLayout;
+        row->addWidget(pic);
+        row->addWidget(b, 1);
+        return row;
+    };
+    auto* buttons = new QHBoxLayout;
+    buttons->addLayout(
+        button(QStringLiteral("Crear peña nueva"), Picture::NewPena, create_, createPicture_));
+    buttons->addLayout(
+        button(QStringLiteral("Eliminar peña"), Picture::DeletePena, delete_, deletePicture_));
+    buttons->addLayout(button(QStringLiteral("Imprimir"), Picture::Print, print_, printPicture_));
+
+    connect(create_, &QPushButton::clicked, this, &PenaManagerTab::createRequested);
+    connect(createPicture_, &ClickableLabel::clicked, this, &PenaManagerTab::createRequested);
+    connect(delete_, &QPushButton::clicked, this, &PenaManagerTab::deleteRequested);
+    connect(deletePicture_, &ClickableLabel::clicked, this, &PenaManagerTab::deleteRequested);
+    connect(print_, &QPushButton::clicked, this, &PenaManagerTab::printRequested);
+    connect(printPicture_, &ClickableLabel::clicked, this, &PenaManagerTab::printRequested);
+
+    auto* bets = new QHBoxLayout;
+    bets->addWidget(numbers_);
+    bets->addWidget(stars_);
+    auto* betsColumn = new QVBoxLayout;
+    betsColumn->addLayout(bets);
+    betsColumn->addStretch();
+    auto* side = new QVBoxLayout;
+    side->addLayout(figures);
+    side->addWidget(chart_, 1);
+    auto* detail = new QHBoxLayout;
+    detail->addLayout(betsColumn);
+    detail->addWidget(counters);
+    detail->addLayout(side);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(detail, 2);
+    layout->addLayout(buttons);
+}
+
+void PenaManagerTab::applyScan(const SummaryView& summary) {
+    list_->clear();
+    if (summary.rows.isEmpty()) {
+        list_->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("VACÍO")}));
+    } else {
+        QList<QTreeWidgetItem*> items;
+        items.reserve(summary.rows.size());
+        for (const PenaListRow& r : summary.rows)
+            items.append(new QTreeWidgetItem({r.name, r.bets, r.createdOn, r.dayFilter}));
+        list_->addTopLevelItems(items);
+    }
+    list_->setCurrentItem(list_->topLevelItem(0));
+    print_->setEnabled(summary.printEnabled);
+    delete_->setEnabled(summary.deleteEnabled);
+}
+
+void PenaManagerTab::clearCounters() {
+    for (QLabel* v : hitValues_)
+        v->setText(QStringLiteral("0"));
+    numbers_->clear();
+    stars_->clear();
+}
+
+void PenaManagerTab::applyDetail(const PenaDetailView& detail) {
+    if (detail.empty) {
+        played_->setText(detail.playedDraws);
+        effectiveness_->setText(detail.effectiveness);
+        chart_->setRow(QStringLiteral(" "), 0, 0);
+        return;
+    }
+    numbers_->clear();
+    stars_->clear();
+    if (detail.corrupt) return;
+    QFont font = detail.simple ? QFont(QStringLiteral("Courier"), 10, QFont::Bold)
+                               : QFont(QStringLiteral("Courier New"), 9, QFont::Normal);
+    font.setStyleHint(QFont::TypeWriter);
+    const int height = pixelsOfTwips(detail.listHeightTwips) + 2 * numbers_->frameWidth();
+    for (QListWidget* l : {numbers_, stars_}) {
+        l->setFont(font);
+        l->setFixedHeight(std::max(height, 20));
+    }
+    numbers_->addItems(detail.numberLines);
+    stars_->addItems(detail.starLines);
+    for (int k = 0; k < 13; ++k)
+        hitValues_[k]->setText(QString::number(detail.hits[k]));
+    played_->setText(detail.playedDraws);
+    effectiveness_->setText(detail.effectiveness);
+    chart_->setRow(QStringLiteral(" "), detail.chartWithoutPrize, detail.chartTotal);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTreeWidget;
+class ClickableLabel;
+class HitChart;
+struct PenaDetailView;
+struct SummaryView;
+
+// The "Gestor de peñas" tab: the peña list, the bets, hit counters and chart
+// of the peña shown, and the buttons with their pictures.
+class PenaManagerTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit PenaManagerTab(QWidget* parent = nullptr);
+
+    // The peña scan: list rows ("VACÍO" when empty) and the buttons' state.
+    void applyScan(const SummaryView& summary);
+    // No peña: every counter reads "0" and both bet lists are emptied.
+    void clearCounters();
+    void applyDetail(const PenaDetailView& detail);
+
+    QTreeWidget* penaList() const { return list_; }
+    QListWidget* numbersList() const { return numbers_; }
+    QListWidget* starsList() const { return stars_; }
+    QLabel* hitValue(int category) const { return hitValues_[category - 1]; }
+    QLabel* playedValue() const { return played_; }
+    QLabel* effectivenessValue() const { return effectiveness_; }
+    HitChart* chart() const { return chart_; }
+    QPushButton* createButton() const { return create_; }
+    QPushButton* deleteButton() const { return delete_; }
+    QPushButton* printButton() const { return print_; }
+    ClickableLabel* createPicture() const { return createPicture_; }
+    ClickableLabel* deletePicture() const { return deletePicture_; }
+    ClickableLabel* printPicture() const { return printPicture_; }
+
+signals:
+    void rowClicked(int row); // 1-based
+    void createRequested();
+    void deleteRequested();
+    void printRequested();
+
+private:
+    QTreeWidget* list_;
+    QListWidget* numbers_;
+    QListWidget* stars_;
+    std::array<QLabel*, 13> hitValues_{};
+    QLabel* played_;
+    QLabel* effectiveness_;
+    HitChart* chart_;
+    QPushButton* create_;
+    QPushButton* delete_;
+    QPushButton* print_;
+    ClickableLabel* createPicture_;
+    ClickableLabel* deletePicture_;
+    ClickableLabel* printPicture_;
+};
