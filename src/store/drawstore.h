@@ -51,10 +51,16 @@ bool isImportableDrawFile(const std::optional<DrawRecord>& first);
 // Every peña with its hits, LastCounted cleared and CreatedOn set to `today`.
 // Returns how many peñas were reset.
 int resetPenaHits(DataFiles& files, QDate today);
-// Moves numeros.dat aside as numeros-corrupto.dat (or -2, -3 ... when taken)
-// and reopens an empty numeros.dat. Returns the kept path; empty when the file
-// could not be kept, in which case it is left untouched.
-QString keepDamagedDrawFile(DataFiles& files);
+// Moves numeros.dat aside as numeros-corrupto.dat (-2, -3 ... when taken) and
+// reopens an empty numeros.dat. When the damaged file cannot be kept it is not
+// emptied either.
+struct KeptDrawFile {
+    QString path;         // where the damaged file now is; empty when not kept
+    bool emptied = false; // numeros.dat is now an empty file
+};
+KeptDrawFile keepDamagedDrawFile(DataFiles& files);
+// The message shown for a damaged numeros.dat, telling where it was kept.
+QString damagedDrawsText(const KeptDrawFile& kept);
 // The error number shown after "Error " for a failed file step.
 int errorNumber(const StoreError& error);
 
