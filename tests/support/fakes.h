@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "support/printers.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/records.h"
+#include "support/printers.h"
 
 #include <QByteArray>
 #include <QDate>

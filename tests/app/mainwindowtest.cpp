@@ -1,0 +1,215 @@
+#include "app/mainwindow.h"
+#include "app/clickablelabel.h"
+#include "app/hitchart.h"
+#include "app/penadetail.h"
+#include "app/penamanagertab.h"
+#include "app/statuspanel.h"
+#include "app/summaryframe.h"
+#include "store/appstate.h"
+#include "store/dates.h"
+#include "support/fakes.h"
+#include "support/tempfolder.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kWelcome = QStringLiteral(
+    "Bienvenido a Vantiko. Vaya a la pestaña 'Gestor de Peñas' y cree una. La peña creada "
+    "empezará a almacenar resultados a partir de hoy. Si quieres ver los resultados de la peña "
+    "en sorteos anteriores, marque la casilla 'Histórico' de la pestaña 'General'.");
+
+struct Fixture {
+    TempFolder dir;
+    FakePlatform fake;
+    AppState state;
+    std::unique_ptr<MainWindow> window;
+
+    void start(QDate today) {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        fake.clock.set(today);
+        window = std::make_unique<MainWindow>(state, fake.platform);
+        window->startUp(dir.path());
+    }
+    QString label(int i) const { return window->statusPanel()->label(i)->text(); }
+    QTreeWidget* list() const { return window->penaManager()->penaList(); }
+};
+
+void clickRow(QTreeWidget* list, int row) {
+    QTreeWidgetItem* item = list->topLevelItem(row - 1);
+    const QRect r = list->visualItemRect(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+} // namespace
+
+TEST(MainWindow, FirstRunOverAnEmptyFolder) {
+    Fixture f;
+    f.start(QDate(2023, 3, 8));
+    MainWindow& w = *f.window;
+    EXPECT_EQ(w.windowTitle(),
+              QStringLiteral("Vantiko - Comprueba tus Euromillones por internet. v.1.2.88"));
+    for (const char* name : {"apuestas.dat", "numeros.dat", "www.txt", "nums.ini"})
+        EXPECT_TRUE(QFile::exists(f.dir.file(QString::fromLatin1(name))));
+    EXPECT_EQ(f.state.nextPenaRecord, 1);
+    EXPECT_EQ(f.state.nextDrawRecord, 1);
+    EXPECT_EQ(f.label(2), QStringLiteral("0"));
+    EXPECT_EQ(f.label(3), QStringLiteral("Fichero de datos vacío."));
+    EXPECT_EQ(f.label(5), QStringLiteral("Viernes, 10 de marzo del 2023"));
+    EXPECT_EQ(f.label(6), QStringLiteral("No se ha actualizado nunca"));
+    EXPECT_TRUE(w.statusPanel()->isBlinking());
+    const bool shown = !w.statusPanel()->label(6)->isHidden();
+    w.statusPanel()->blinkTick();
+    EXPECT_EQ(!w.statusPanel()->label(6)->isHidden(), !shown);
+
+    QStringList tabs;
+    for (int i = 0; i < w.tabs()->count(); ++i)
+        tabs.append(w.tabs()->tabText(i));
+    EXPECT_EQ(tabs,
+              QStringList({QStringLiteral("General"), QStringLiteral("Sorteos"),
+                           QStringLiteral("Gestor de peñas"), QStringLiteral("Estadísticas")}));
+
+    ASSERT_EQ(f.list()->topLevelItemCount(), 1);
+    EXPECT_EQ(f.list()->topLevelItem(0)->text(0), QStringLiteral("VACÍO"));
+    PenaManagerTab* pm = w.penaManager();
+    EXPECT_FALSE(pm->deleteButton()->isEnabled());
+    EXPECT_FALSE(pm->printButton()->isEnabled());
+    EXPECT_EQ(pm->playedValue()->text(), QStringLiteral("-"));
+    EXPECT_EQ(pm->effectivenessValue()->text(), QStringLiteral("-"));
+    EXPECT_EQ(pm->hitValue(1)->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.summaryFrame()->effectivenessBox()->text(),
+              QStringLiteral("¡Nunca has acertado nada!"));
+    EXPECT_EQ(w.summaryFrame()->totalValue()->text(), QStringLiteral("0"));
+    EXPECT_TRUE(w.summaryFrame()->playedDrawsBox()->text().isEmpty());
+    EXPECT_EQ(w.summaryFrame()->chart()->withoutPrize(), 1);
+    EXPECT_EQ(w.summaryFrame()->chart()->total(), 0);
+
+    // The welcome message appears on the first activation only.
+    w.show();
+    w.activateWindow();
+    QTRY_COMPARE_WITH_TIMEOUT(w.activationCount() >= 1, true, 2000);
+    w.activated();
+    w.activated();
+    EXPECT_EQ(f.fake.prompter.texts().count(kWelcome), 1);
+    const auto& first = f.fake.prompter.shown.first();
+    EXPECT_EQ(first.title, QStringLiteral("Fichero de peñas vacío"));
+    EXPECT_EQ(first.icon, MessageIcon::Information);
+
+    // "Eliminar peña" right after start-up, and a click on "VACÍO" then the picture.
+    w.selectTab(2);
+    QTest::mouseClick(pm->deletePicture(), Qt::LeftButton);
+    clickRow(f.list(), 1);
+    EXPECT_EQ(f.state.selectedPena, 1);
+    QTest::mouseClick(pm->deletePicture(), Qt::LeftButton);
+    EXPECT_EQ(f.fake.prompter.texts().count(QStringLiteral("Seleccione una peña primero...")), 2);
+
+    w.close();
+    EXPECT_FALSE(f.state.files.penas().isOpen());
+    EXPECT_FALSE(f.state.files.draws().isOpen());
+}
+
+TEST(MainWindow, PeñasAndDrawsAreScannedShownAndDeleted) {
+    Fixture f;
+    QList<DrawRecord> draws;
+    QDate day(2023, 1, 3);
+    for (int i = 0; i < 10; ++i) {
+        draws.append(makeDraw(day, {1, 2, 3, 4, 5}, {1, 2}));
+        day = day.addDays(day.dayOfWeek() == Qt::Tuesday ? 3 : 4);
+    }
+    f.dir.writeDraws(draws);
+    PenaRecord one =
+        makeSimplePena(QStringLiteral("MARTES"), QStringLiteral("Martes"), QDate(2023, 1, 1),
+                       {{{3, 17, 22, 40, 45}, {2, 11}}, {{1, 2, 10, 11, 50}, {1, 2}}});
+    one.hits[12] = 3;
+    PenaRecord two = makeMultiplePena(QStringLiteral("MULTI"), QStringLiteral("Todos"),
+                                      QDate(2023, 1, 1), {1, 2, 3, 4, 5, 6, 7, 8}, {1, 2, 3});
+    two.hits[9] = 2;
+    PenaRecord three = makeSimplePena(QStringLiteral("VIERNES"), QStringLiteral("Viernes"),
+                                      QDate(2023, 1, 1), {{{5, 6, 7, 8, 9}, {9, 12}}});
+    three.hits[0] = 1;
+    f.dir.writePenas({one, two, three});
+    const QDate lastDraw = dateFromOle(draws.last().drawDate);
+    f.start(lastDraw.addDays(2));
+
+    EXPECT_EQ(f.label(2), QStringLiteral("3"));
+    EXPECT_EQ(f.label(3), longDate(lastDraw));
+    EXPECT_TRUE(f.window->statusPanel()->label(6)->isHidden());
+    EXPECT_FALSE(f.window->statusPanel()->isBlinking());
+    EXPECT_EQ(f.state.playedDraws, 10);
+    EXPECT_EQ(f.state.nextDrawRecord, 11);
+    EXPECT_EQ(f.state.nextPenaRecord, 4);
+
+    SummaryFrame* s = f.window->summaryFrame();
+    EXPECT_EQ(s->totalValue()->text(), QStringLiteral("6"));
+    EXPECT_EQ(s->effectivenessBox()->text(), QStringLiteral("60% de efectividad en premios"));
+    EXPECT_EQ(s->playedDrawsBox()->text(), QStringLiteral("en 10 sorteos"));
+    EXPECT_EQ(s->chart()->withoutPrize(), 4);
+    EXPECT_EQ(s->chart()->total(), 6);
+
+    ASSERT_EQ(f.list()->topLevelItemCount(), 3);
+    QTreeWidgetItem* row2 = f.list()->topLevelItem(1);
+    EXPECT_EQ(row2->text(0), QStringLiteral("MULTI"));
+    EXPECT_EQ(row2->text(1), QStringLiteral("168"));
+    EXPECT_EQ(row2->text(2), QStringLiteral("01/01/2023"));
+    EXPECT_EQ(row2->text(3), QStringLiteral("Todos"));
+
+    // Peña 1 is shown after the scan, without selecting it.
+    PenaManagerTab* pm = f.window->penaManager();
+    EXPECT_EQ(f.state.selectedPena, 0);
+    EXPECT_EQ(pm->numbersList()->count(), 2);
+    EXPECT_EQ(pm->numbersList()->item(0)->text(), QStringLiteral(" 3-17-22-40-45"));
+    EXPECT_TRUE(pm->numbersList()->font().bold());
+    EXPECT_EQ(pm->playedValue()->text(), QStringLiteral("5"));
+    EXPECT_EQ(pm->effectivenessValue()->text(), QStringLiteral("60 %"));
+    EXPECT_TRUE(pm->deleteButton()->isEnabled());
+    EXPECT_TRUE(pm->printButton()->isEnabled());
+
+    f.window->show();
+    f.window->selectTab(2);
+    clickRow(f.list(), 2);
+    EXPECT_EQ(f.state.selectedPena, 2);
+    EXPECT_EQ(pm->numbersList()->count(), 1);
+    EXPECT_EQ(pm->numbersList()->item(0)->text(), QStringLiteral(" 1- 2- 3- 4- 5- 6- 7- 8"));
+    EXPECT_EQ(pm->starsList()->item(0)->text(), QStringLiteral("1-2-3"));
+    EXPECT_FALSE(pm->numbersList()->font().bold());
+    EXPECT_EQ(pm->hitValue(10)->text(), QStringLiteral("2"));
+    EXPECT_EQ(pm->hitValue(13)->text(), QStringLiteral("0"));
+    EXPECT_EQ(pm->playedValue()->text(), QStringLiteral("10"));
+    EXPECT_EQ(pm->effectivenessValue()->text(), QStringLiteral("20 %"));
+    EXPECT_EQ(pm->chart()->withoutPrize(), 8);
+    EXPECT_EQ(pm->chart()->total(), 2);
+
+    f.fake.prompter.answers = {true};
+    QTest::mouseClick(pm->deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(f.fake.prompter.texts().last(),
+              QStringLiteral("¿Seguro que quieres eliminar la Peña MULTI?"));
+    EXPECT_EQ(f.dir.read(QStringLiteral("apuestas.dat")), one.encode() + three.encode());
+    ASSERT_EQ(f.list()->topLevelItemCount(), 2);
+    EXPECT_EQ(f.list()->topLevelItem(1)->text(0), QStringLiteral("VIERNES"));
+    EXPECT_EQ(f.label(2), QStringLiteral("2"));
+    EXPECT_EQ(s->totalValue()->text(), QStringLiteral("4"));
+}
+
+TEST(MainWindow, DamagedPeñaFileIsReportedNotRead) {
+    Fixture f;
+    PenaRecord bad = makeSimplePena(QStringLiteral("ROTA"), QStringLiteral("Todos"),
+                                    QDate(2023, 1, 1), {{{1, 2, 3, 4, 5}, {1, 2}}});
+    bad.betMode = 3000;
+    f.dir.writePenas({bad});
+    f.start(QDate(2023, 3, 8));
+    EXPECT_EQ(f.fake.prompter.texts().count(kCorruptPenaFileText), 1);
+    const auto& shown = f.fake.prompter.shown.first();
+    EXPECT_EQ(shown.title, QStringLiteral("¡Vaya hombre!"));
+    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(f.window->penaManager()->numbersList()->count(), 0);
+    EXPECT_EQ(f.label(2), QStringLiteral("1"));
+}
