@@ -2,7 +2,7 @@
 
 #include "store/dates.h"
 
-QString drawNumbersText(const DrawRecord& draw) {
+QString drawListNumbersText(const DrawRecord& draw) {
     QString text;
     text.reserve(14);
     for (int k = 0; k < 4; ++k) {
@@ -13,16 +13,16 @@ QString drawNumbersText(const DrawRecord& draw) {
     return text;
 }
 
-QString drawStarsText(const DrawRecord& draw) {
+QString drawListStarsText(const DrawRecord& draw) {
     return QString::number(draw.stars[0]) + QLatin1Char(' ') +
            QString::number(draw.stars[1]).rightJustified(2, QLatin1Char(' '));
 }
 
-QString drawDateText(const DrawRecord& draw) {
+QString drawListDateText(const DrawRecord& draw) {
     return shortDate(draw.drawDate) + QStringLiteral("  ") + diasemana(draw.drawDate);
 }
 
-QString drawTotalText(int draws) {
+QString drawListTotalText(int draws) {
     return QStringLiteral("TOTAL: %1 sorteos.").arg(draws);
 }
 

@@ -9,13 +9,13 @@
 
 // Texts of one row of the draw list. "Números ganadores": the first four
 // numbers padded to two characters, joined by "-" (" 3-17-22-40-45").
-QString drawNumbersText(const DrawRecord& draw);
+QString drawListNumbersText(const DrawRecord& draw);
 // "Estrellas": first star, a space, the second right-aligned in two ("2  5").
-QString drawStarsText(const DrawRecord& draw);
+QString drawListStarsText(const DrawRecord& draw);
 // "Fecha": "21/04/2020  Martes".
-QString drawDateText(const DrawRecord& draw);
+QString drawListDateText(const DrawRecord& draw);
 // "TOTAL: 3 sorteos."
-QString drawTotalText(int draws);
+QString drawListTotalText(int draws);
 
 // The draws of records next - 1 down to 1, newest first. Nothing when the file
 // is damaged: a record missing below `next`, or a number or star out of range.
