@@ -3,6 +3,7 @@
 #include "app/hitchart.h"
 #include "app/penadetail.h"
 #include "app/penamanagertab.h"
+#include "app/startup.h"
 #include "app/statuspanel.h"
 #include "app/summaryframe.h"
 #include "store/appstate.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -212,4 +214,13 @@ TEST(MainWindow, DamagedPeñaFileIsReportedNotRead) {
     EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
     EXPECT_EQ(f.window->penaManager()->numbersList()->count(), 0);
     EXPECT_EQ(f.label(2), QStringLiteral("1"));
+}
+
+TEST(MainWindow, QtsOwnTextsAreSpanish) {
+    installSpanish(*qApp);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Borrar..."), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sí"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("No"));
+    EXPECT_EQ(QLocale().language(), QLocale::Spanish);
 }

@@ -1,10 +1,12 @@
 #include "store/datafiles.h"
 #include "store/dates.h"
+#include "store/folder.h"
 #include "store/penastore.h"
 #include "store/storeerror.h"
 #include "support/tempfolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 TEST(RecordFile, FreshFolderGetsEmptyDataFiles) {
@@ -133,4 +135,22 @@ TEST(PenaStore, PermissionMessageText) {
                              "Cierre el programa y ejecútelo en modo Administrador y repita la "
                              "operación.\r\n(Encima del icono, botón derecho y elija "
                              "\"Ejecutar como administrador\")"));
+}
+
+TEST(Folder, TheSeparatorIsAppendedOnce) {
+    EXPECT_EQ(withTrailingSeparator(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_EQ(withTrailingSeparator(QStringLiteral("/opt/vantiko")),
+              QStringLiteral("/opt/vantiko/"));
+    EXPECT_EQ(withTrailingSeparator(QStringLiteral("/opt/vantiko/")),
+              QStringLiteral("/opt/vantiko/"));
+}
+
+TEST(Folder, EnvironmentVariableChoosesTheDataFolder) {
+    TempFolder dir;
+    const QString wanted = dir.path() + QStringLiteral("datos");
+    qputenv("VANTIKO_FOLDER", wanted.toLocal8Bit());
+    EXPECT_EQ(resolveDataFolder(QStringLiteral("/nonexistent")), wanted + QLatin1Char('/'));
+    EXPECT_TRUE(QFileInfo(wanted).isDir());
+    qunsetenv("VANTIKO_FOLDER");
+    EXPECT_EQ(resolveDataFolder(dir.path()), dir.path());
 }
