@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/drawstab.h"
 #include "app/penadeletion.h"
 #include "app/penadetail.h"
 #include "app/penamanagertab.h"
@@ -11,6 +12,7 @@
 #include "store/appstate.h"
 #include "store/folder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -50,8 +52,10 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     tabs_->addTab(new QWidget(tabs_), QStringLiteral("Sorteos"));
     penas_ = new PenaManagerTab(tabs_);
     tabs_->addTab(penas_, QStringLiteral("Gestor de peñas"));
-    // The draw list and frequency chart fill this tab.
-    tabs_->addTab(new QWidget(tabs_), QStringLiteral("Estadísticas"));
+    draws_ = new DrawsTab(state_, platform_, tabs_);
+    tabs_->addTab(draws_, QStringLiteral("Estadísticas"));
+    connect(draws_, &DrawsTab::statusRefreshNeeded, this, &MainWindow::refreshStatus);
+    connect(draws_, &DrawsTab::resultsRefreshNeeded, this, &MainWindow::refreshResults);
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
 
     summary_ = new SummaryFrame(this);
@@ -80,6 +84,10 @@ void MainWindow::buildMenus() {
     // The entries of the creation form, the draw store and the results views
     // stand before "Salir".
     exitAction_ = generalMenu_->addAction(QStringLiteral("Salir"), this, &QWidget::close);
+    auto* deleteDraws =
+        new QAction(QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this);
+    connect(deleteDraws, &QAction::triggered, this, [this] { draws_->deleteAllDraws(); });
+    generalMenu_->insertAction(exitAction_, deleteDraws);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("Ver"));
     const char* const tabEntries[] = {"Pestaña General", "Pestaña Último sorteo",
@@ -131,6 +139,7 @@ void MainWindow::refreshSummary() {
 
 void MainWindow::refreshResults() {
     // The results lists and the draw list are rebuilt here.
+    draws_->refreshDrawList();
 }
 
 void MainWindow::showPenaDetail(int record) {

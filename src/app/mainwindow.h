@@ -8,6 +8,7 @@
 struct AppState;
 class QMenu;
 class QTabWidget;
+class DrawsTab;
 class PenaManagerTab;
 class StatusPanel;
 class SummaryFrame;
@@ -37,6 +38,7 @@ public:
     StatusPanel* statusPanel() const { return status_; }
     SummaryFrame* summaryFrame() const { return summary_; }
     PenaManagerTab* penaManager() const { return penas_; }
+    DrawsTab* drawsTab() const { return draws_; }
     QMenu* generalMenu() const { return generalMenu_; }
     int activationCount() const { return activations_; }
 
@@ -57,6 +59,7 @@ private:
     StatusPanel* status_;
     SummaryFrame* summary_;
     PenaManagerTab* penas_;
+    DrawsTab* draws_ = nullptr;
     QMenu* generalMenu_ = nullptr;
     QAction* exitAction_ = nullptr;
     int activations_ = 0;

@@ -1,6 +1,8 @@
 #include "app/drawstab.h"
 #include "app/clickablelabel.h"
 #include "app/drawlist.h"
+#include "app/mainwindow.h"
+#include "app/statuspanel.h"
 #include "stats/frequencychart.h"
 #include "store/appstate.h"
 #include "store/dates.h"
@@ -16,9 +18,11 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -293,4 +297,62 @@ TEST_F(DrawsTabTest, FullFileListsAndChartsWellUnderASecond) {
     EXPECT_EQ(tab->model()->rowCount(), kMaxRecords);
     EXPECT_EQ(tab->totalLabel()->text(), QStringLiteral("TOTAL: 32766 sorteos."));
     EXPECT_LT(painted, 1000);
+}
+
+// In the main window: tab 3, the menu entry and the refreshes the tab asks for.
+TEST(DrawsTabInMainWindow, StartUpListsAFullFileAndADamagedOneEndsEmpty) {
+    TempFolder dir;
+    FakePlatform fake;
+    fake.clock.set(QDate(2023, 3, 8));
+    dir.writeDraws(drawsFrom(QDate(2004, 2, 13), kMaxRecords));
+    {
+        AppState state;
+        MainWindow window(state, fake.platform);
+        QElapsedTimer timer;
+        timer.start();
+        window.startUp(dir.path());
+        const qint64 ms = timer.elapsed();
+        std::printf("start-up over %d draws: %lld ms\n", kMaxRecords, static_cast<long long>(ms));
+        EXPECT_LT(ms, 1000);
+        EXPECT_EQ(window.tabs()->tabText(3), QStringLiteral("Estadísticas"));
+        EXPECT_EQ(window.tabs()->widget(3), window.drawsTab());
+        EXPECT_EQ(window.drawsTab()->model()->rowCount(), kMaxRecords);
+        EXPECT_EQ(window.drawsTab()->totalLabel()->text(), QStringLiteral("TOTAL: 32766 sorteos."));
+        window.tabs()->setCurrentIndex(3);
+        window.show();
+        QTest::qWait(50);
+        window.grab().save(QStringLiteral("/tmp/vantiko-mainwindow-stats.png"));
+    }
+
+    QList<DrawRecord> draws = drawsFrom(QDate(2023, 1, 3), 4);
+    draws[3].stars[1] = 13;
+    dir.writeDraws(draws);
+    AppState state;
+    MainWindow window(state, fake.platform);
+    window.startUp(dir.path());
+    ASSERT_EQ(fake.prompter.shown.size(), 1);
+    EXPECT_EQ(fake.prompter.shown[0].title, QStringLiteral("Error de lectura"));
+    EXPECT_EQ(window.statusPanel()->label(3)->text(), QStringLiteral("Fichero de datos vacío."));
+    EXPECT_EQ(state.nextDrawRecord, 1);
+    EXPECT_EQ(window.drawsTab()->model()->rowCount(), 0);
+    EXPECT_EQ(dir.read(QStringLiteral("numeros-corrupto.dat")).size(), 4 * 22);
+
+    // The "General" menu entry runs the deletion of every draw.
+    dir.writeDraws(drawsFrom(QDate(2023, 1, 3), 3));
+    window.refreshStatus();
+    window.refreshResults();
+    ASSERT_EQ(window.drawsTab()->model()->rowCount(), 3);
+    QAction* entry = nullptr;
+    for (QAction* a : window.generalMenu()->actions())
+        if (a->text() == QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"))
+            entry = a;
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(window.generalMenu()->actions().last()->text(), QStringLiteral("Salir"));
+    fake.prompter.clear();
+    fake.prompter.answers = {true, false};
+    entry->trigger();
+    EXPECT_EQ(fake.prompter.shown.size(), 2);
+    EXPECT_EQ(window.drawsTab()->model()->rowCount(), 0);
+    EXPECT_EQ(window.drawsTab()->totalLabel()->text(), QStringLiteral("TOTAL: 0 sorteos."));
+    EXPECT_EQ(window.statusPanel()->label(3)->text(), QStringLiteral("Fichero de datos vacío."));
 }
