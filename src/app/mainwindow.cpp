@@ -8,6 +8,7 @@
 #include "app/statuspanel.h"
 #include "app/summary.h"
 #include "app/summaryframe.h"
+#include "create/creationflow.h"
 #include "platform/sites.h"
 #include "store/appstate.h"
 #include "store/folder.h"
@@ -71,6 +72,8 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
 
     connect(penas_, &PenaManagerTab::rowClicked, this, &MainWindow::onPenaRowClicked);
     connect(penas_, &PenaManagerTab::deleteRequested, this, &MainWindow::deletePena);
+    creation_ = new CreationFlow(state_, platform_, this);
+    connect(penas_, &PenaManagerTab::createRequested, creation_, &CreationFlow::openMenu);
     buildMenus();
     resize(1180, 720);
 }
@@ -200,6 +203,7 @@ void MainWindow::activated() {
 
 void MainWindow::closeSecondaryWindows() {
     // The bet-mode menu, the creation form, the print window and the about box.
+    creation_->closeWindows();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

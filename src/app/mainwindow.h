@@ -9,6 +9,7 @@ struct AppState;
 class QMenu;
 class QTabWidget;
 class DrawsTab;
+class CreationFlow;
 class PenaManagerTab;
 class StatusPanel;
 class SummaryFrame;
@@ -38,6 +39,7 @@ public:
     StatusPanel* statusPanel() const { return status_; }
     SummaryFrame* summaryFrame() const { return summary_; }
     PenaManagerTab* penaManager() const { return penas_; }
+    CreationFlow* creationFlow() const { return creation_; }
     DrawsTab* drawsTab() const { return draws_; }
     QMenu* generalMenu() const { return generalMenu_; }
     int activationCount() const { return activations_; }
@@ -59,6 +61,7 @@ private:
     StatusPanel* status_;
     SummaryFrame* summary_;
     PenaManagerTab* penas_;
+    CreationFlow* creation_ = nullptr;
     DrawsTab* draws_ = nullptr;
     QMenu* generalMenu_ = nullptr;
     QAction* exitAction_ = nullptr;
