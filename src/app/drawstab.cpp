@@ -94,7 +94,11 @@ DrawsTab::DrawsTab(AppState& state, Platform& platform, QWidget* parent)
       store_(state, platform,
              DrawRefreshes{[this] { emit statusRefreshNeeded(); },
                            [this] { emit resultsRefreshNeeded(); },
-                           [this](int row) { model_->removeDraw(row); }}) {
+                           [this](int row) {
+                               model_->removeDraw(row);
+                               // The counts wait for the next rebuild; the total does not.
+                               total_->setText(drawListTotalText(state_.nextDrawRecord - 1));
+                           }}) {
     model_ = new DrawListModel(this);
     list_ = new QTreeView(this);
     list_->setModel(model_);

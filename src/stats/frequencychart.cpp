@@ -123,6 +123,7 @@ void FrequencyChart::showTable() {
     chart_->removeAllSeries();
     chart_->addSeries(series);
     axisX_->setCategories(labels);
+    fitLabels();
     // Whole counts: a step of 1, 2, 5, 10, 20, 50 ... giving at most ten ticks.
     int step = 1;
     for (int base = 1; top / step > 10; base *= 10) {
@@ -136,4 +137,15 @@ void FrequencyChart::showTable() {
     series->attachAxis(axisX_);
     series->attachAxis(axisY_);
     chart_->setTitle(titleOf(view_.shown()));
+}
+
+void FrequencyChart::fitLabels() {
+    // Twenty-five labels only all fit upright in a narrow chart.
+    const bool crowded = axisX_->count() > 12 && width() < 560;
+    axisX_->setLabelsAngle(crowded ? -90 : 0);
+}
+
+void FrequencyChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitLabels();
 }

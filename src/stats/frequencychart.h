@@ -35,8 +35,12 @@ public:
     QRadioButton* starsOption() const { return stars_; }
     QScrollBar* halfSelector() const { return half_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void showTable();
+    void fitLabels();
 
     FrequencyView view_;
     QChart* chart_;

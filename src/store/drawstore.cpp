@@ -12,7 +12,7 @@
 namespace {
 
 const QString kChooseTitle = QStringLiteral("Seleccione el archivo NUMEROS.DAT");
-const QString kChooseFilter = QStringLiteral("Archivos de sorteos (numeros.dat)");
+const QString kChooseFilter = QStringLiteral("Archivos de sorteos (numeros.dat NUMEROS.DAT)");
 const QString kProgramName = QStringLiteral("Vantiko");
 const QString kOopsTitle = QStringLiteral("¡Vaya hombre!");
 const QString kDeleteTitle = QStringLiteral("Borrar...");

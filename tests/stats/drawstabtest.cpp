@@ -36,13 +36,13 @@ public:
     }
 };
 
-QList<DrawRecord> drawsFrom(QDate tuesday, int count) {
+QList<DrawRecord> drawsFrom(QDate first, int count) {
     QList<DrawRecord> draws;
-    QDate day = tuesday;
+    QDate day = first;
     for (int i = 0; i < count; ++i) {
         draws.append(makeDraw(day, {1 + i % 10, 11 + i % 10, 21 + i % 10, 31 + i % 10, 41 + i % 10},
                               {1 + i % 11, 12}));
-        day = day.addDays(i % 2 == 0 ? 3 : 4);
+        day = day.addDays(day.dayOfWeek() == Qt::Tuesday ? 3 : 4); // Tuesdays and Fridays
     }
     return draws;
 }
@@ -236,6 +236,9 @@ TEST_F(DrawsTabTest, ClickingARowDeletesItOnlyInDeleteMode) {
     EXPECT_EQ(fake.prompter.shown[0].text,
               QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
     EXPECT_EQ(tab->model()->rowCount(), 9);
+    EXPECT_EQ(tab->totalLabel()->text(), QStringLiteral("TOTAL: 9 sorteos."));
+    // Deleting one draw does not recount: number 10 still counts its draw.
+    EXPECT_EQ(tab->chart()->view().tables.lowNumbers.value(10, 2), 1);
     EXPECT_EQ(cell(1, 2), drawListDateText(draws[8]));
     QByteArray expected;
     for (int i = 0; i < 9; ++i)
@@ -327,6 +330,7 @@ TEST(DrawsTabInMainWindow, StartUpListsAFullFileAndADamagedOneEndsEmpty) {
     QList<DrawRecord> draws = drawsFrom(QDate(2023, 1, 3), 4);
     draws[3].stars[1] = 13;
     dir.writeDraws(draws);
+    fake.prompter.clear(); // the welcome shown when the first window was activated
     AppState state;
     MainWindow window(state, fake.platform);
     window.startUp(dir.path());
