@@ -1,0 +1,28 @@
+#pragma once
+
+// The checking engine: hits, prize categories, the multiple-bet breakdown and
+// the two results passes over the open files.
+
+#include "check/breakdown.h"
+#include "check/categories.h"
+#include "check/hits.h"
+#include "check/prizeblink.h"
+#include "check/resultslist.h"
+
+#include <memory>
+
+struct AppState;
+
+struct ResultsLists {
+    std::shared_ptr<ResultsList> simple;
+    std::shared_ptr<ResultsList> multiple; // empty when no multiple-bet peña was met
+};
+
+// BuildSimpleResults over the newest w draws (NextDrawRecord - 1 down to
+// NextDrawRecord - w) and the peñas 1 .. NextPenaRecord - 1: builds the simple
+// list, writes back every peña whose hits or LastCounted changed, starts the
+// blink for a prize, and runs BuildMultipleResults(w) when a multiple-bet
+// peña exists (else the multiple list is emptied). Leaves the last peña
+// visited in currentPena.
+ResultsLists buildSimpleResults(AppState& state, PrizeBlink& blink, int w);
+std::shared_ptr<ResultsList> buildMultipleResults(AppState& state, PrizeBlink& blink, int w);

@@ -1,0 +1,242 @@
+#include "check/resultspanel.h"
+
+#include "check/checking.h"
+#include "check/resultsmodel.h"
+#include "check/resultstext.h"
+#include "check/viewmenu.h"
+#include "store/appstate.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kPrizeCaption = QStringLiteral("P R E M I O");
+const QString kCaptions[2] = {QStringLiteral("S E N C I L L A"), QStringLiteral("M Ú L T I P L E")};
+const QString kRedLook = QStringLiteral("background-color: rgb(255, 0, 0);");
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kListWidthTwips[2] = {7601, 8801};
+
+QTableView* makeList(ResultsModel* model, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setModel(model);
+    view->setShowGrid(false);
+    view->setWordWrap(false);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setCornerButtonEnabled(false);
+    // Millions of rows: every row the same height, never measured.
+    QHeaderView* rows = view->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    QHeaderView* columns = view->horizontalHeader();
+    columns->setHighlightSections(false);
+    columns->setSectionsClickable(false);
+    columns->setStretchLastSection(true);
+    for (int c = 0; c < model->columnCount(); ++c)
+        columns->resizeSection(c, columnWidthTwips(model->kind(), c) / kTwipsPerPixel);
+    const int index = model->kind() == ListKind::Simple ? 0 : 1;
+    view->setMinimumWidth(kListWidthTwips[index] / kTwipsPerPixel);
+    return view;
+}
+
+} // namespace
+
+ResultsPanel::ResultsPanel(AppState& state, Platform& platform, QWidget* parent)
+    : QWidget(parent), state_(state), platform_(platform), blink_(state) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* switches = new QHBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        buttons_[i] = new QPushButton(kCaptions[i], this);
+        buttons_[i]->setObjectName(i == 0 ? QStringLiteral("viewSimple")
+                                          : QStringLiteral("viewMultiple"));
+        connect(buttons_[i], &QPushButton::clicked, this, [this, i] { showView(i); });
+        switches->addWidget(buttons_[i]);
+    }
+    switches->addStretch();
+    layout->addLayout(switches);
+
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Box);
+    auto* lists = new QVBoxLayout(frame);
+    lists->setContentsMargins(2, 2, 2, 2);
+    models_[0] = new ResultsModel(ListKind::Simple, this);
+    models_[1] = new ResultsModel(ListKind::Multiple, this);
+    for (int i = 0; i < 2; ++i) {
+        views_[i] = makeList(models_[i], frame);
+        views_[i]->setObjectName(i == 0 ? QStringLiteral("simpleResultsList")
+                                        : QStringLiteral("multipleResultsList"));
+        lists->addWidget(views_[i]);
+    }
+    views_[1]->hide();
+    layout->addWidget(frame, 1);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(
+        new QLabel(QStringLiteral("-Seleccione el número de sorteos a ver:"), this));
+    bar_ = new QScrollBar(Qt::Horizontal, this);
+    bar_->setObjectName(QStringLiteral("drawsToShow"));
+    bar_->setRange(1, 1);
+    bar_->setValue(1);
+    bar_->setSingleStep(1);
+    bar_->setPageStep(1);
+    bar_->setTracking(false); // one refresh when the handle is let go, not one per pixel
+    bar_->setMinimumWidth(120);
+    bar_->setEnabled(false);
+    controls->addWidget(bar_, 1);
+    box_ = new QLabel(QStringLiteral("1"), this);
+    box_->setObjectName(QStringLiteral("drawsToShowBox"));
+    box_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box_->setMinimumWidth(box_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 8);
+    box_->setAlignment(Qt::AlignCenter);
+    controls->addWidget(box_);
+    history_ = new QCheckBox(QStringLiteral("Histórico"), this);
+    history_->setToolTip(
+        QStringLiteral("Resultados de una peña con sorteos anteriores a su creación"));
+    history_->setEnabled(false);
+    controls->addWidget(history_);
+    onlyPrize_ = new QCheckBox(QStringLiteral("Ver sólo si hay premio"), this);
+    onlyPrize_->setToolTip(QStringLiteral("Pues eso..."));
+    onlyPrize_->setEnabled(false);
+    controls->addWidget(onlyPrize_);
+    layout->addLayout(controls);
+
+    state_.drawsToShow = 1;
+    connect(bar_, &QScrollBar::valueChanged, this, &ResultsPanel::barChanged);
+    connect(history_, &QCheckBox::toggled, this, [this](bool on) {
+        state_.showHistory = on;
+        state_.newDrawsLabel.clear();
+        emit newDrawsLabelChanged(state_.newDrawsLabel);
+        emit refreshResultsRequested();
+    });
+    connect(onlyPrize_, &QCheckBox::toggled, this, [this](bool on) {
+        state_.onlyWithPrize = on;
+        emit refreshResultsRequested();
+    });
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(800);
+    connect(timer_, &QTimer::timeout, this, &ResultsPanel::blinkTick);
+}
+
+void ResultsPanel::buildSimpleResults(int w) {
+    // Both lists start empty, so the old rows are gone before the new ones grow.
+    models_[0]->clear();
+    models_[1]->clear();
+    const ResultsLists lists = ::buildSimpleResults(state_, blink_, w);
+    models_[0]->setList(lists.simple);
+    models_[1]->setList(lists.multiple);
+    syncBlink();
+}
+
+void ResultsPanel::buildMultipleResults(int w) {
+    models_[1]->clear();
+    models_[1]->setList(::buildMultipleResults(state_, blink_, w));
+    syncBlink();
+}
+
+void ResultsPanel::showView(int i) {
+    stopPrizeBlink();
+    if (i != 0 && i != 1) return;
+    if (views_[i]->isHidden()) {
+        views_[i]->show();
+        views_[1 - i]->hide();
+    }
+    view_ = i;
+}
+
+void ResultsPanel::stopPrizeBlink() {
+    if (!blink_.stop()) return;
+    timer_->stop();
+    applyButtonLooks();
+    emit newDrawsLabelChanged(state_.newDrawsLabel);
+}
+
+void ResultsPanel::applyDrawCount(int storedDraws, bool hasLatestDraw) {
+    history_->setEnabled(hasLatestDraw);
+    onlyPrize_->setEnabled(hasLatestDraw);
+    bar_->setEnabled(storedDraws > 0);
+    if (storedDraws > 0) {
+        // A smaller file pulls the value down with it; the caller refreshes.
+        const QSignalBlocker quiet(bar_);
+        bar_->setMaximum(storedDraws);
+        state_.drawsToShow = bar_->value();
+        box_->setText(QString::number(bar_->value()));
+    }
+}
+
+void ResultsPanel::setDrawsToShow(int w) {
+    bar_->setValue(w);
+}
+
+void ResultsPanel::setDrawsToShowQuietly(int w) {
+    quiet_ = true;
+    bar_->setValue(w);
+    quiet_ = false;
+}
+
+void ResultsPanel::bringBackToOneDraw() {
+    if (bar_->value() == 1) {
+        buildSimpleResults(1);
+        buildMultipleResults(1);
+    } else {
+        setDrawsToShow(1);
+    }
+}
+
+void ResultsPanel::applyMenuView(int view, std::optional<bool> onlyWithPrize,
+                                 std::optional<bool> showHistory) {
+    showView(view);
+    if (onlyWithPrize) onlyPrize_->setChecked(*onlyWithPrize);
+    if (showHistory) history_->setChecked(*showHistory);
+}
+
+QMenu* ResultsPanel::createViewMenu(int view, QWidget* parent) {
+    auto* menu = new QMenu(viewMenuTitle(view), parent);
+    for (const ViewMenuEntry& entry : viewMenuEntries(view)) {
+        QAction* action = menu->addAction(entry.text);
+        connect(action, &QAction::triggered, this, [this, entry] {
+            emit generalTabRequested();
+            applyMenuView(entry.view, entry.onlyWithPrize, entry.showHistory);
+        });
+    }
+    return menu;
+}
+
+void ResultsPanel::blinkTick() {
+    blink_.tick();
+    applyButtonLooks();
+}
+
+void ResultsPanel::barChanged(int value) {
+    state_.drawsToShow = value;
+    box_->setText(QString::number(value));
+    if (!quiet_) emit refreshResultsRequested();
+}
+
+void ResultsPanel::syncBlink() {
+    if (blink_.running() && !timer_->isActive()) timer_->start();
+    if (!blink_.running() && timer_->isActive()) timer_->stop();
+}
+
+void ResultsPanel::applyButtonLooks() {
+    for (int i = 0; i < 2; ++i) {
+        const bool red = blink_.isRed(i);
+        buttons_[i]->setText(red ? kPrizeCaption : kCaptions[i]);
+        buttons_[i]->setStyleSheet(red ? kRedLook : QString());
+    }
+}

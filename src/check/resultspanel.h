@@ -1,0 +1,89 @@
+#pragma once
+
+#include "check/prizeblink.h"
+
+#include <QWidget>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QTableView;
+class QTimer;
+class ResultsModel;
+struct AppState;
+struct Platform;
+
+// The results part of the "General" tab: the simple and multiple results
+// lists with their view buttons, the DrawsToShow bar, the "Histórico" and
+// "Ver sólo si hay premio" boxes and the prize announcement.
+class ResultsPanel : public QWidget {
+    Q_OBJECT
+public:
+    ResultsPanel(AppState& state, Platform& platform, QWidget* parent = nullptr);
+
+    // Runs buildMultipleResults(w) at its end when a multiple peña exists.
+    void buildSimpleResults(int w);
+    void buildMultipleResults(int w);
+    // ViewSwitch 0 (simple list) or 1 (multiple list).
+    void showView(int i);
+    int currentView() const { return view_; }
+    // Run on every tab change and when a download starts.
+    void stopPrizeBlink();
+    // The end of RefreshStatus: enables or disables both boxes and the bar,
+    // sets the bar's maximum to the number of stored draws.
+    void applyDrawCount(int storedDraws, bool hasLatestDraw);
+    // Sets the bar as the user would (refreshes when the value changes).
+    void setDrawsToShow(int w);
+    // While a download applies its new draws: only the bar and its box change.
+    void setDrawsToShowQuietly(int w);
+    // After a peña is created or deleted: back to one draw.
+    void bringBackToOneDraw();
+    // A view entry of the "General" menu (selecting the tab is the caller's).
+    void applyMenuView(int view, std::optional<bool> onlyWithPrize,
+                       std::optional<bool> showHistory);
+    // The "Sencillas" (0) or "Múltiples" (1) submenu; its entries emit
+    // generalTabRequested and then apply their view.
+    QMenu* createViewMenu(int view, QWidget* parent);
+    // The 800 ms tick.
+    void blinkTick();
+
+    QPushButton* viewButton(int i) const { return buttons_[i & 1]; }
+    QTableView* listView(int i) const { return views_[i & 1]; }
+    ResultsModel* model(int i) const { return models_[i & 1]; }
+    QScrollBar* drawsBar() const { return bar_; }
+    QLabel* drawsBox() const { return box_; }
+    QCheckBox* historyBox() const { return history_; }
+    QCheckBox* onlyWithPrizeBox() const { return onlyPrize_; }
+    QTimer* blinkTimer() const { return timer_; }
+    const PrizeBlink& prizeBlink() const { return blink_; }
+
+signals:
+    // An option or the bar changed: the main window runs RefreshResults.
+    void refreshResultsRequested();
+    // NewDrawsLabel was emptied.
+    void newDrawsLabelChanged(const QString& text);
+    // A view menu entry was chosen: select the General tab.
+    void generalTabRequested();
+
+private:
+    void barChanged(int value);
+    void syncBlink();
+    void applyButtonLooks();
+
+    AppState& state_;
+    Platform& platform_;
+    PrizeBlink blink_;
+    int view_ = 0;
+    bool quiet_ = false;
+    QPushButton* buttons_[2] = {};
+    QTableView* views_[2] = {};
+    ResultsModel* models_[2] = {};
+    QScrollBar* bar_ = nullptr;
+    QLabel* box_ = nullptr;
+    QCheckBox* history_ = nullptr;
+    QCheckBox* onlyPrize_ = nullptr;
+    QTimer* timer_ = nullptr;
+};

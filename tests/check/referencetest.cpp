@@ -1,0 +1,228 @@
+// The passes read everything once and write each changed peña once; this
+// compares them with a plain record-by-record walk through the files, on
+// random folders, for the rows and for the bytes left in "apuestas.dat".
+#include "check/breakdown.h"
+#include "check/hits.h"
+#include "checkfixture.h"
+#include "store/dates.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+struct Row {
+    int kind, pena, draw, aux, category;
+    friend bool operator==(const Row&, const Row&) = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Row& r) {
+    return os << "{" << r.kind << " p" << r.pena << " d" << r.draw << " a" << r.aux << " k"
+              << r.category << "}";
+}
+
+// Record-by-record, reading and writing CurrentPena through the open file.
+struct Walk {
+    AppState& s;
+    std::vector<Row> rows;
+    bool simplePrize = false, multiplePrize = false;
+
+    PenaRecord read(int p) { return *s.files.readPena(p); }
+
+    void simple(int w) {
+        rows.clear();
+        const int n = s.nextDrawRecord;
+        if (n == 1) return;
+        bool multipleSeen = false;
+        double newest = 0;
+        for (int d = n - 1; d >= n - w; --d) {
+            const DrawRecord draw = *s.files.readDraw(d);
+            bool drawHasPrize = false;
+            for (int p = 1; p < s.nextPenaRecord; ++p) {
+                PenaRecord cur = read(p);
+                if (cur.betMode > 100) {
+                    multipleSeen = true;
+                    continue;
+                }
+                if (penaPlaysDraw(cur, draw, s.showHistory)) {
+                    for (int kind = 0; kind < 3; ++kind)
+                        rows.push_back({kind, p, n - 1 - d, 0, 0});
+                    bool first = true, blockHasPrize = false;
+                    int previous = 0;
+                    const int bets = std::min<int>(cur.betMode, 24);
+                    for (int b = 1; b <= bets; ++b) {
+                        if (s.onlyWithPrize && !first && previous == 0) rows.pop_back();
+                        const HitCount h = countHits(std::span(cur.numbers[b - 1]).first(5),
+                                                     std::span(cur.stars[b - 1]).first(2), draw);
+                        first = false;
+                        const int k = classifyHits(h);
+                        rows.push_back({3, p, n - 1 - d, b - 1, k});
+                        if (k) {
+                            blockHasPrize = drawHasPrize = true;
+                            if (countsTowardHits(cur, draw))
+                                cur.hits[k - 1] = addHits(cur.hits[k - 1], 1);
+                        }
+                        previous = k;
+                        if (b == bets && s.onlyWithPrize) {
+                            if (!k) rows.pop_back();
+                            if (!blockHasPrize) rows.resize(rows.size() - 3);
+                        }
+                    }
+                    if (drawHasPrize) {
+                        simplePrize = true;
+                        s.files.writePena(p, cur);
+                    }
+                }
+                if (d == n - 1) newest = draw.drawDate;
+                if (d == n - w && cur.lastCounted != newest) {
+                    cur.lastCounted = newest;
+                    s.files.writePena(p, cur);
+                }
+                s.currentPena = cur;
+            }
+        }
+        if (multipleSeen) multiple(w);
+    }
+
+    std::vector<Row> multipleRows;
+    void multiple(int w) {
+        std::vector<Row>& out = multipleRows;
+        out.clear();
+        const int n = s.nextDrawRecord;
+        if (n == 1) return;
+        double newest = 0;
+        for (int d = n - 1; d >= n - w; --d) {
+            const DrawRecord draw = *s.files.readDraw(d);
+            for (int p = 1; p < s.nextPenaRecord; ++p) {
+                PenaRecord cur = read(p);
+                if (cur.betMode > 100 && penaPlaysDraw(cur, draw, s.showHistory)) {
+                    for (int kind = 0; kind < 3; ++kind)
+                        out.push_back({kind, p, n - 1 - d, 0, 0});
+                    const int nn = modeNumbers(cur.betMode), ss = modeStars(cur.betMode);
+                    const HitCount h = countHits(std::span(cur.numbers[0]).first(nn),
+                                                 std::span(cur.stars[0]).first(ss), draw);
+                    out.push_back({3, p, n - 1 - d, 0, 0});
+                    const int a = h.numbersHit, b = h.starsHit;
+                    if (a >= 2 || (a == 1 && b == 2)) {
+                        multiplePrize = true;
+                        const CategoryCounts c = breakDownMultiple(cur.betMode, a, b);
+                        bool first = true;
+                        for (int k = 1; k <= 13; ++k) {
+                            if (c[k - 1] <= 0) continue;
+                            if (!first) out.push_back({4, p, n - 1 - d, 0, 0});
+                            first = false;
+                            out.back().category = k;
+                            out.back().aux = c[k - 1];
+                            if (countsTowardHits(cur, draw))
+                                cur.hits[k - 1] = addHits(cur.hits[k - 1], c[k - 1]);
+                        }
+                        s.files.writePena(p, cur);
+                    } else if (s.onlyWithPrize) {
+                        out.resize(out.size() - 4);
+                    }
+                }
+                if (d == n - 1) newest = draw.drawDate;
+                if (d == n - w && cur.lastCounted != newest) {
+                    cur.lastCounted = newest;
+                    s.files.writePena(p, cur);
+                }
+                s.currentPena = cur;
+            }
+        }
+    }
+};
+
+std::vector<Row> rowsOf(const ResultsList& list) {
+    std::vector<Row> out;
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        const ResultRow& r = list.rows[i];
+        out.push_back({int(r.kind), int(r.pena) + 1, int(r.draw),
+                       r.rowKind() == RowKind::Bet && list.kind == ListKind::Simple ? int(r.aux)
+                       : r.category                                                 ? int(r.aux)
+                                                                                    : 0,
+                       int(r.category)});
+    }
+    return out;
+}
+
+// Bets drawn from a small range so that prizes of every kind turn up.
+struct Generator {
+    std::mt19937 rng;
+    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+    QList<int> distinct(int count, int hi) {
+        QList<int> out;
+        while (out.size() < count) {
+            const int v = pick(1, hi);
+            if (!out.contains(v)) out.append(v);
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+    PenaRecord pena(QDate first, int days) {
+        const QDate created = first.addDays(pick(0, days));
+        static const char* filters[] = {"Martes", "Viernes", "Todos"};
+        const QString filter = QString::fromLatin1(filters[pick(0, 2)]);
+        if (pick(0, 3) == 0) {
+            const int n = pick(5, 10), s = pick(n == 5 ? 3 : 2, 5);
+            return makeMultiplePena(QStringLiteral("M%1").arg(pick(0, 999)), filter, created,
+                                    distinct(n, 12), distinct(s, 6));
+        }
+        QList<std::pair<std::array<int, 5>, std::array<int, 2>>> bets;
+        for (int b = pick(1, 24); b > 0; --b) {
+            const QList<int> ns = distinct(5, 12), ss = distinct(2, 6);
+            bets.append({{ns[0], ns[1], ns[2], ns[3], ns[4]}, {ss[0], ss[1]}});
+        }
+        PenaRecord p =
+            makeSimplePena(QStringLiteral("S%1").arg(pick(0, 999)), filter, created, bets);
+        if (pick(0, 4) == 0) p.lastCounted = oleFromDate(first.addDays(pick(0, days + 20)));
+        return p;
+    }
+    DrawRecord draw(QDate date) {
+        const QList<int> ns = distinct(5, 12), ss = distinct(2, 6);
+        return makeDraw(date, {ns[0], ns[1], ns[2], ns[3], ns[4]}, {ss[0], ss[1]});
+    }
+};
+
+} // namespace
+
+TEST(PassesAgainstRecordByRecord, SameRowsSameFileSameBlink) {
+    // The random folders must exercise what they compare.
+    int counted = 0, multipleRows = 0;
+    for (unsigned seed = 1; seed <= 24; ++seed) {
+        Generator gen{std::mt19937(seed)};
+        const QDate first(2022, 1, 4);
+        const int drawCount = gen.pick(1, 30);
+        QList<DrawRecord> draws;
+        for (const DrawRecord& d : drawSeries(first, drawCount))
+            draws.append(gen.draw(dateFromOle(d.drawDate)));
+        QList<PenaRecord> penas;
+        for (int p = gen.pick(1, 8); p > 0; --p)
+            penas.append(gen.pena(first, drawCount * 3));
+
+        CheckFolder engine, walk;
+        for (CheckFolder* f : {&engine, &walk}) {
+            f->state.showHistory = seed % 2;
+            f->state.onlyWithPrize = seed % 3 == 0;
+            f->state.newDrawsLabel = QStringLiteral("1 sorteo");
+            f->open(penas, draws);
+        }
+        Walk reference{walk.state};
+        // A few passes with different windows, as the scroll bar would run them.
+        for (int w : {gen.pick(1, drawCount), gen.pick(1, drawCount), drawCount, 1}) {
+            const ResultsLists lists = buildSimpleResults(engine.state, engine.blink, w);
+            reference.simple(w);
+            ASSERT_EQ(rowsOf(*lists.simple), reference.rows) << "seed " << seed << " w " << w;
+            if (!reference.multipleRows.empty() || !lists.multiple->rows.empty())
+                ASSERT_EQ(rowsOf(*lists.multiple), reference.multipleRows) << "seed " << seed;
+            ASSERT_EQ(engine.penaFile(), walk.penaFile()) << "seed " << seed << " w " << w;
+            multipleRows += int(lists.multiple->rows.size());
+            ASSERT_EQ(engine.state.currentPena.encode(), walk.state.currentPena.encode());
+            reference.multipleRows.clear();
+        }
+        EXPECT_EQ(engine.blink.running(), reference.simplePrize || reference.multiplePrize);
+        for (int p = 1; p < engine.state.nextPenaRecord; ++p)
+            counted += engine.pena(p).totalHits();
+    }
+    EXPECT_GT(counted, 100);
+    EXPECT_GT(multipleRows, 100);
+}
