@@ -22,7 +22,9 @@ namespace {
 
 const QString kPrizeCaption = QStringLiteral("P R E M I O");
 const QString kCaptions[2] = {QStringLiteral("S E N C I L L A"), QStringLiteral("M Ú L T I P L E")};
-const QString kRedLook = QStringLiteral("background-color: rgb(255, 0, 0);");
+// A plain red face: with only a background colour some styles draw a pale gradient.
+const QString kRedLook = QStringLiteral("QPushButton { background-color: rgb(255, 0, 0); "
+                                        "border: 1px solid rgb(128, 0, 0); padding: 3px 6px; }");
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kListWidthTwips[2] = {7601, 8801};

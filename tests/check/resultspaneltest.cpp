@@ -1,0 +1,295 @@
+#include "check/resultspanel.h"
+#include "check/resultsmodel.h"
+#include "checkfixture.h"
+#include "store/dates.h"
+#include "support/fakes.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDate kFirst(2023, 2, 28); // Tuesday; then Friday 3 March and Tuesday 7 March
+
+using Bet = std::pair<std::array<int, 5>, std::array<int, 2>>;
+const Bet kWinner{{1, 2, 3, 20, 21}, {5, 6}}; // 3+0 against every draw below but the first
+const Bet kLoser{{30, 31, 32, 33, 34}, {7, 8}};
+
+QList<DrawRecord> draws() {
+    return {makeDraw(kFirst, {9, 10, 11, 12, 13}, {1, 2}),
+            makeDraw(QDate(2023, 3, 3), {1, 2, 3, 4, 5}, {1, 2}),
+            makeDraw(QDate(2023, 3, 7), {1, 2, 3, 44, 45}, {11, 12})};
+}
+
+struct GeneralTab : ::testing::Test {
+    CheckFolder f;
+    FakePlatform fake;
+    std::unique_ptr<ResultsPanel> panel;
+    int refreshes = 0;
+
+    void SetUp() override {
+        f.open({makeSimplePena(QStringLiteral("Uno"), QStringLiteral("Todos"), kFirst,
+                               {kWinner, kLoser}),
+                makeMultiplePena(QStringLiteral("Multi"), QStringLiteral("Martes"), kFirst,
+                                 {1, 2, 3, 22, 23, 24}, {7, 8})},
+               draws());
+        panel = std::make_unique<ResultsPanel>(f.state, fake.platform);
+        // As the main window's RefreshResults does.
+        QObject::connect(panel.get(), &ResultsPanel::refreshResultsRequested, [this] {
+            ++refreshes;
+            panel->buildSimpleResults(f.state.drawsToShow);
+        });
+        panel->resize(900, 420);
+        panel->show();
+        // Start-up: RefreshStatus, RefreshResults, ShowView(0).
+        panel->applyDrawCount(3, true);
+        panel->buildSimpleResults(f.state.drawsToShow);
+        panel->showView(0);
+    }
+
+    int rows(int list) const { return panel->model(list)->rowCount(); }
+    QString comment(int list, int row) const {
+        ResultsModel* m = panel->model(list);
+        return m->data(m->index(row, m->columnCount() - 1)).toString();
+    }
+};
+
+} // namespace
+
+TEST_F(GeneralTab, ControlsAsTheUserSeesThem) {
+    EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("S E N C I L L A"));
+    EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("M Ú L T I P L E"));
+    EXPECT_EQ(panel->historyBox()->text(), QStringLiteral("Histórico"));
+    EXPECT_EQ(panel->historyBox()->toolTip(),
+              QStringLiteral("Resultados de una peña con sorteos anteriores a su creación"));
+    EXPECT_EQ(panel->onlyWithPrizeBox()->text(), QStringLiteral("Ver sólo si hay premio"));
+    EXPECT_EQ(panel->onlyWithPrizeBox()->toolTip(), QStringLiteral("Pues eso..."));
+    EXPECT_FALSE(panel->historyBox()->isChecked());
+    EXPECT_FALSE(panel->onlyWithPrizeBox()->isChecked());
+    bool labelFound = false;
+    for (QLabel* l : panel->findChildren<QLabel*>())
+        labelFound |= l->text() == QStringLiteral("-Seleccione el número de sorteos a ver:");
+    EXPECT_TRUE(labelFound);
+    EXPECT_EQ(panel->drawsBar()->minimum(), 1);
+    EXPECT_EQ(panel->drawsBar()->maximum(), 3);
+    EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("1"));
+    EXPECT_TRUE(panel->listView(0)->isVisible());
+    EXPECT_FALSE(panel->listView(1)->isVisible());
+    EXPECT_EQ(panel->blinkTimer()->interval(), 800);
+    EXPECT_FALSE(panel->blinkTimer()->isActive());
+    ResultsModel* multiple = panel->model(1);
+    EXPECT_EQ(multiple->headerData(12, Qt::Horizontal).toString(), QStringLiteral("13"));
+    EXPECT_EQ(multiple->headerData(13, Qt::Horizontal).toString(), QString());
+    EXPECT_EQ(multiple->headerData(16, Qt::Horizontal).toString(), QStringLiteral("14"));
+    EXPECT_EQ(panel->model(0)->headerData(8, Qt::Horizontal).toString(),
+              QStringLiteral("Comentario"));
+    panel->grab().save(QStringLiteral("/tmp/vantiko-results-panel.png"));
+
+    // No stored draws: the bar and both boxes are disabled.
+    panel->applyDrawCount(0, false);
+    EXPECT_FALSE(panel->drawsBar()->isEnabled());
+    EXPECT_FALSE(panel->historyBox()->isEnabled());
+    EXPECT_FALSE(panel->onlyWithPrizeBox()->isEnabled());
+}
+
+TEST_F(GeneralTab, BarBoxesAndSwitchRebuildTheListsAndCountOnce) {
+    // Start-up covered the newest draw: Uno's winning bet counted once.
+    ASSERT_EQ(rows(0), 5);
+    EXPECT_EQ(comment(0, 1), QStringLiteral("PEÑA Uno                 "));
+    EXPECT_EQ(comment(0, 2), QStringLiteral("07/03/2023 Martes"));
+    EXPECT_EQ(comment(0, 3), QStringLiteral("¡¡ Premio !! Hay 3 + 0 estrellas."));
+    ResultsModel* simple = panel->model(0);
+    EXPECT_EQ(simple->data(simple->index(3, 1)).toString(), QStringLiteral("1"));
+    EXPECT_EQ(simple->data(simple->index(3, 1), Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(255, 0, 0));
+    EXPECT_EQ(simple->data(simple->index(3, 8), Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(0, 192, 0));
+    EXPECT_EQ(simple->data(simple->index(3, 7), Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(128, 128, 128));
+    EXPECT_EQ(rows(1), 5);
+    EXPECT_EQ(f.pena(1).hits[9], 1);
+    EXPECT_EQ(f.pena(2).hits[9], 3);
+    EXPECT_EQ(f.pena(2).hits[12], 3);
+
+    // Two steps of the bar: two refreshes, three draws listed.
+    QScrollBar* bar = panel->drawsBar();
+    const QPoint rightArrow(bar->width() - 4, bar->height() / 2);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, rightArrow);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, rightArrow);
+    EXPECT_EQ(refreshes, 2);
+    EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("3"));
+    EXPECT_EQ(f.state.drawsToShow, 3);
+    ASSERT_EQ(rows(0), 15);
+    EXPECT_EQ(comment(0, 7), QStringLiteral("03/03/2023 Viernes"));
+    EXPECT_EQ(comment(0, 8), QStringLiteral("¡¡ Premio !! Hay 3 + 0 estrellas."));
+    EXPECT_EQ(comment(0, 12), QStringLiteral("28/02/2023 Martes"));
+    // The older draws lie behind LastCounted: listed, not counted.
+    EXPECT_EQ(f.pena(1).hits[9], 1);
+    EXPECT_EQ(rows(1), 5 + 4); // Multi plays Tuesdays: 7 March (prize) and 28 February
+    EXPECT_EQ(f.pena(2).hits[9], 3);
+
+    // Only prizes: the two winning bets under their heads.
+    QTest::mouseClick(panel->onlyWithPrizeBox(), Qt::LeftButton);
+    EXPECT_TRUE(f.state.onlyWithPrize);
+    EXPECT_EQ(refreshes, 3);
+    ASSERT_EQ(rows(0), 8);
+    EXPECT_EQ(comment(0, 3), QStringLiteral("¡¡ Premio !! Hay 3 + 0 estrellas."));
+    EXPECT_EQ(comment(0, 7), QStringLiteral("¡¡ Premio !! Hay 3 + 0 estrellas."));
+    EXPECT_EQ(rows(1), 5);
+
+    // The multiple list.
+    QTest::mouseClick(panel->viewButton(1), Qt::LeftButton);
+    EXPECT_TRUE(panel->listView(1)->isVisible());
+    EXPECT_FALSE(panel->listView(0)->isVisible());
+    EXPECT_EQ(panel->currentView(), 1);
+    EXPECT_EQ(comment(1, 1), QStringLiteral("PEÑA Multi               "));
+    EXPECT_EQ(comment(1, 3), QStringLiteral("¡¡ Premio !! Hay 3 apuestas de 3+0"));
+    EXPECT_EQ(comment(1, 4), QStringLiteral("¡¡ Premio !! Hay 3 apuestas de 2+0"));
+    QApplication::processEvents();
+    panel->grab().save(QStringLiteral("/tmp/vantiko-results-multiple.png"));
+
+    // Untick: back to every bet; the file holds what the first pass counted.
+    const QByteArray file = f.penaFile();
+    QTest::mouseClick(panel->onlyWithPrizeBox(), Qt::LeftButton);
+    EXPECT_EQ(rows(0), 15);
+    EXPECT_EQ(f.penaFile(), file);
+    EXPECT_EQ(f.pena(1).lastCounted, draws()[2].drawDate);
+    EXPECT_EQ(f.pena(2).lastCounted, draws()[2].drawDate);
+
+    // The history box empties the download's label and refreshes.
+    f.state.newDrawsLabel = QStringLiteral("1 sorteo");
+    QSignalSpy label(panel.get(), &ResultsPanel::newDrawsLabelChanged);
+    QTest::mouseClick(panel->historyBox(), Qt::LeftButton);
+    EXPECT_TRUE(f.state.showHistory);
+    EXPECT_TRUE(f.state.newDrawsLabel.isEmpty());
+    EXPECT_EQ(label.count(), 1);
+    EXPECT_EQ(refreshes, 5);
+    // Setting the bar to the value it has changes nothing.
+    panel->setDrawsToShow(3);
+    EXPECT_EQ(refreshes, 5);
+}
+
+TEST_F(GeneralTab, PrizeBlinkAfterADownload) {
+    f.state.newDrawsLabel = QStringLiteral("1 sorteo");
+    f.state.prizeBlinkTarget = 0;
+    panel->buildSimpleResults(1); // both lists hold a prize in the newest draw
+    EXPECT_TRUE(panel->blinkTimer()->isActive());
+    EXPECT_EQ(f.state.prizeBlinkTarget, 3);
+
+    panel->blinkTick();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(panel->viewButton(i)->text(), QStringLiteral("P R E M I O"));
+        EXPECT_TRUE(panel->viewButton(i)->styleSheet().contains(QStringLiteral("255, 0, 0")));
+    }
+    panel->grab().save(QStringLiteral("/tmp/vantiko-results-blink.png"));
+    panel->blinkTick();
+    EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("S E N C I L L A"));
+    EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("M Ú L T I P L E"));
+    panel->blinkTick();
+
+    // Clicking the list already shown stops the blink and nothing else.
+    QSignalSpy label(panel.get(), &ResultsPanel::newDrawsLabelChanged);
+    QTest::mouseClick(panel->viewButton(0), Qt::LeftButton);
+    EXPECT_FALSE(panel->blinkTimer()->isActive());
+    EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("S E N C I L L A"));
+    EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("M Ú L T I P L E"));
+    EXPECT_TRUE(panel->viewButton(0)->styleSheet().isEmpty());
+    EXPECT_TRUE(f.state.newDrawsLabel.isEmpty());
+    EXPECT_EQ(label.count(), 1);
+    EXPECT_EQ(panel->currentView(), 0);
+    EXPECT_EQ(f.state.prizeBlinkTarget, 3);
+    EXPECT_EQ(refreshes, 0);
+
+    // With the label empty a later refresh does not start it again.
+    panel->buildSimpleResults(1);
+    EXPECT_FALSE(panel->blinkTimer()->isActive());
+}
+
+TEST_F(GeneralTab, OnlyTheSimpleListBlinksForASimplePrize) {
+    f.state.files.writePena(2, makeMultiplePena(QStringLiteral("Multi"), QStringLiteral("Martes"),
+                                                kFirst, {30, 31, 32, 33, 34, 35}, {7, 8}));
+    f.state.newDrawsLabel = QStringLiteral("1 sorteo");
+    panel->buildSimpleResults(1);
+    EXPECT_EQ(f.state.prizeBlinkTarget, 1);
+    panel->blinkTick();
+    EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("P R E M I O"));
+    EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("M Ú L T I P L E"));
+    panel->blinkTick();
+    EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("S E N C I L L A"));
+    panel->stopPrizeBlink(); // a tab change
+    EXPECT_FALSE(panel->blinkTimer()->isActive());
+}
+
+TEST_F(GeneralTab, MenuEntriesSwitchAndSetTheBoxes) {
+    QMenu* multiple = panel->createViewMenu(1, panel.get());
+    QMenu* simple = panel->createViewMenu(0, panel.get());
+    EXPECT_EQ(multiple->title(), QStringLiteral("Múltiples"));
+    EXPECT_EQ(simple->title(), QStringLiteral("Sencillas"));
+    QStringList texts;
+    for (QAction* a : multiple->actions())
+        texts.append(a->text());
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Todos los resultados"),
+                                  QStringLiteral("Sólo si hay premio"),
+                                  QStringLiteral("Histórico (resultados sorteos anteriores a la "
+                                                 "fecha de creacón de las peñas)"),
+                                  QStringLiteral("Sólo si hay premios + histórico")}));
+    EXPECT_EQ(simple->actions()[2]->text(),
+              QStringLiteral("Histórico (resultados sorteos anteriores a la fecha de creación "
+                             "de las peñas)"));
+
+    QSignalSpy tab(panel.get(), &ResultsPanel::generalTabRequested);
+    multiple->actions()[3]->trigger(); // both options change: two refreshes
+    EXPECT_EQ(tab.count(), 1);
+    EXPECT_EQ(panel->currentView(), 1);
+    EXPECT_TRUE(panel->onlyWithPrizeBox()->isChecked());
+    EXPECT_TRUE(panel->historyBox()->isChecked());
+    EXPECT_EQ(refreshes, 2);
+
+    simple->actions()[0]->trigger(); // keeps the options
+    EXPECT_EQ(panel->currentView(), 0);
+    EXPECT_TRUE(panel->onlyWithPrizeBox()->isChecked());
+    EXPECT_EQ(refreshes, 2);
+
+    simple->actions()[2]->trigger(); // only off, history stays on
+    EXPECT_FALSE(panel->onlyWithPrizeBox()->isChecked());
+    EXPECT_TRUE(panel->historyBox()->isChecked());
+    EXPECT_EQ(refreshes, 3);
+}
+
+TEST_F(GeneralTab, DownloadCreationAndSmallerFiles) {
+    // A download applying its draws moves the bar without a second rebuild.
+    panel->setDrawsToShowQuietly(3);
+    EXPECT_EQ(refreshes, 0);
+    EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("3"));
+    EXPECT_EQ(rows(0), 5);
+
+    // A new or deleted peña brings the bar back to one draw through its handler...
+    panel->bringBackToOneDraw();
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(panel->drawsBar()->value(), 1);
+    // ...or, when it already stands at 1, rebuilds both lists directly.
+    f.state.files.writePena(
+        3, makeSimplePena(QStringLiteral("Tres"), QStringLiteral("Todos"), kFirst, {kWinner}));
+    f.recount();
+    panel->bringBackToOneDraw();
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(rows(0), 5 + 4);
+    EXPECT_EQ(f.pena(3).hits[9], 1);
+
+    // Fewer stored draws pull the bar down with them.
+    panel->setDrawsToShow(3);
+    panel->applyDrawCount(2, true);
+    EXPECT_EQ(panel->drawsBar()->value(), 2);
+    EXPECT_EQ(f.state.drawsToShow, 2);
+    EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("2"));
+}
