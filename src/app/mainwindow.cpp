@@ -8,6 +8,7 @@
 #include "app/statuspanel.h"
 #include "app/summary.h"
 #include "app/summaryframe.h"
+#include "check/resultspanel.h"
 #include "create/creationflow.h"
 #include "platform/sites.h"
 #include "store/appstate.h"
@@ -48,7 +49,10 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     auto* generalLayout = new QVBoxLayout(general);
     generalLayout->addWidget(status_);
     // The results lists of the checking engine take the rest of the tab.
-    generalLayout->addStretch(1);
+    results_ = new ResultsPanel(state_, platform_, general);
+    generalLayout->addWidget(results_, 1);
+    connect(results_, &ResultsPanel::refreshResultsRequested, this, &MainWindow::refreshResults);
+    connect(results_, &ResultsPanel::generalTabRequested, this, [this] { selectTab(0); });
     tabs_->addTab(general, QStringLiteral("General"));
     tabs_->addTab(new QWidget(tabs_), QStringLiteral("Sorteos"));
     penas_ = new PenaManagerTab(tabs_);
@@ -91,6 +95,8 @@ void MainWindow::buildMenus() {
         new QAction(QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this);
     connect(deleteDraws, &QAction::triggered, this, [this] { draws_->deleteAllDraws(); });
     generalMenu_->insertAction(exitAction_, deleteDraws);
+    generalMenu_->insertMenu(exitAction_, results_->createViewMenu(0, generalMenu_));
+    generalMenu_->insertMenu(exitAction_, results_->createViewMenu(1, generalMenu_));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("Ver"));
     const char* const tabEntries[] = {"Pestaña General", "Pestaña Último sorteo",
@@ -117,6 +123,7 @@ void MainWindow::startUp(const QString& folder) {
     guarded([&] { state_.files.openAll(state_.appFolder); });
     guarded([&] { refreshStatus(); });
     guarded([&] { refreshResults(); });
+    guarded([&] { results_->showView(0); });
 }
 
 void MainWindow::refreshStatus() {
@@ -125,6 +132,7 @@ void MainWindow::refreshStatus() {
     state_.latestDraw = v.latestDraw;
     state_.playedDraws = v.playedDraws;
     status_->apply(v);
+    results_->applyDrawCount(v.nextDrawRecord - 1, v.optionBoxesEnabled);
     refreshSummary();
 }
 
@@ -141,7 +149,7 @@ void MainWindow::refreshSummary() {
 }
 
 void MainWindow::refreshResults() {
-    // The results lists and the draw list are rebuilt here.
+    results_->buildSimpleResults(state_.drawsToShow);
     draws_->refreshDrawList();
 }
 
@@ -173,6 +181,7 @@ void MainWindow::deletePena() {
 
 void MainWindow::bringResultsBackToOne() {
     // The results lists go back to the newest draw.
+    results_->bringBackToOneDraw();
 }
 
 void MainWindow::selectTab(int index) {
@@ -180,6 +189,7 @@ void MainWindow::selectTab(int index) {
 }
 
 void MainWindow::onTabChanged(int index) {
+    results_->stopPrizeBlink();
     currentTab_ = index;
 }
 

@@ -11,6 +11,7 @@ class QTabWidget;
 class DrawsTab;
 class CreationFlow;
 class PenaManagerTab;
+class ResultsPanel;
 class StatusPanel;
 class SummaryFrame;
 
@@ -41,6 +42,7 @@ public:
     PenaManagerTab* penaManager() const { return penas_; }
     CreationFlow* creationFlow() const { return creation_; }
     DrawsTab* drawsTab() const { return draws_; }
+    ResultsPanel* resultsPanel() const { return results_; }
     QMenu* generalMenu() const { return generalMenu_; }
     int activationCount() const { return activations_; }
 
@@ -63,6 +65,7 @@ private:
     PenaManagerTab* penas_;
     CreationFlow* creation_ = nullptr;
     DrawsTab* draws_ = nullptr;
+    ResultsPanel* results_ = nullptr;
     QMenu* generalMenu_ = nullptr;
     QAction* exitAction_ = nullptr;
     int activations_ = 0;
