@@ -1,4 +1,5 @@
 #include "check/resultspanel.h"
+#include "app/mainwindow.h"
 #include "check/resultsmodel.h"
 #include "checkfixture.h"
 #include "store/dates.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -292,4 +294,55 @@ TEST_F(GeneralTab, DownloadCreationAndSmallerFiles) {
     EXPECT_EQ(panel->drawsBar()->value(), 2);
     EXPECT_EQ(f.state.drawsToShow, 2);
     EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("2"));
+}
+
+TEST(GeneralTabInMainWindow, StartUpFillsTheListsAndTheMenuHoldsTheViews) {
+    TempFolder dir;
+    FakePlatform fake;
+    AppState state;
+    dir.writeDraws(draws());
+    dir.writePenas(
+        {makeSimplePena(QStringLiteral("Uno"), QStringLiteral("Todos"), kFirst, {kWinner, kLoser}),
+         makeMultiplePena(QStringLiteral("Multi"), QStringLiteral("Martes"), kFirst,
+                          {1, 2, 3, 22, 23, 24}, {7, 8})});
+    fake.clock.set(QDate(2023, 3, 8));
+    MainWindow window(state, fake.platform);
+    window.startUp(dir.path());
+    ResultsPanel* panel = window.resultsPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(window.tabs()->widget(0)->isAncestorOf(panel));
+    EXPECT_EQ(panel->model(0)->rowCount(), 5);
+    EXPECT_EQ(panel->model(1)->rowCount(), 5);
+    EXPECT_EQ(panel->currentView(), 0);
+    EXPECT_TRUE(panel->drawsBar()->isEnabled());
+    EXPECT_EQ(panel->drawsBar()->maximum(), 3);
+    EXPECT_TRUE(panel->historyBox()->isEnabled());
+
+    QStringList entries;
+    for (QAction* a : window.generalMenu()->actions())
+        if (!a->isSeparator()) entries.append(a->text());
+    const qsizetype reset =
+        entries.indexOf(QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"));
+    ASSERT_GE(reset, 0);
+    EXPECT_EQ(entries.mid(reset + 1),
+              (QStringList{QStringLiteral("Sencillas"), QStringLiteral("Múltiples"),
+                           QStringLiteral("Salir")}));
+
+    // A view entry selects the General tab and the multiple list.
+    window.selectTab(2);
+    QAction* multiple =
+        window.generalMenu()->actions()[entries.indexOf(QStringLiteral("Múltiples"))];
+    multiple->menu()->actions()[1]->trigger(); // "Sólo si hay premio"
+    EXPECT_EQ(window.tabs()->currentIndex(), 0);
+    EXPECT_EQ(panel->currentView(), 1);
+    EXPECT_TRUE(state.onlyWithPrize);
+    EXPECT_EQ(panel->model(0)->rowCount(), 4);
+
+    // The bar reruns RefreshResults through the main window.
+    panel->setDrawsToShow(3);
+    EXPECT_EQ(panel->model(0)->rowCount(), 8);
+    window.resize(1180, 720);
+    window.show();
+    QApplication::processEvents();
+    window.grab().save(QStringLiteral("/tmp/vantiko-general-tab.png"));
 }
