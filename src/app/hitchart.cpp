@@ -29,6 +29,11 @@ HitChart::HitChart(const QString& toolTip, QWidget* parent) : QWidget(parent) {
     chart->addAxis(values_, Qt::AlignLeft);
     series->attachAxis(categories_);
     series->attachAxis(values_);
+    QFont small = chart->font();
+    small.setPointSize(7);
+    categories_->setLabelsFont(small);
+    values_->setLabelsFont(small);
+    chart->legend()->setFont(small);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->setBackgroundRoundness(0);

@@ -91,6 +91,9 @@ void MainWindow::buildMenus() {
     // The entries of the creation form, the draw store and the results views
     // stand before "Salir".
     exitAction_ = generalMenu_->addAction(QStringLiteral("Salir"), this, &QWidget::close);
+    auto* createPena = new QAction(QStringLiteral("Crear peña nueva"), this);
+    connect(createPena, &QAction::triggered, creation_, &CreationFlow::openMenu);
+    generalMenu_->insertAction(exitAction_, createPena);
     auto* deleteDraws =
         new QAction(QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this);
     connect(deleteDraws, &QAction::triggered, this, [this] { draws_->deleteAllDraws(); });
@@ -180,8 +183,10 @@ void MainWindow::deletePena() {
 }
 
 void MainWindow::bringResultsBackToOne() {
-    // The results lists go back to the newest draw.
+    // Back to the newest draw; the frequency chart back to its first half.
+    const bool atOne = state_.drawsToShow == 1;
     results_->bringBackToOneDraw();
+    if (!atOne) draws_->setHalfSelector(1);
 }
 
 void MainWindow::selectTab(int index) {

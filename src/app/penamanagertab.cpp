@@ -6,6 +6,7 @@
 #include "app/penadetail.h"
 #include "app/summary.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,9 +25,11 @@ const char* const kCategoryCaptions[13] = {
     "-Aciertos de 3+1: ", "-Aciertos de 3+0: ", "-Aciertos de 1+2: ", "-Aciertos de 2+1: ",
     "-Aciertos de 2+0: "};
 
-// Twips at the usual 96 dots per inch.
-int pixelsOfTwips(int twips) {
-    return twips / 15;
+// The lists' heights are given for rows of 225 twips; here a row is as high
+// as the font makes it.
+int listPixels(int twips, const QFont& font) {
+    const int row = QFontMetrics(font).lineSpacing() + 2;
+    return twips * row / 225;
 }
 
 } // namespace
@@ -158,7 +161,7 @@ void PenaManagerTab::applyDetail(const PenaDetailView& detail) {
     QFont font = detail.simple ? QFont(QStringLiteral("Courier"), 10, QFont::Bold)
                                : QFont(QStringLiteral("Courier New"), 9, QFont::Normal);
     font.setStyleHint(QFont::TypeWriter);
-    const int height = pixelsOfTwips(detail.listHeightTwips) + 2 * numbers_->frameWidth();
+    const int height = listPixels(detail.listHeightTwips, font) + 2 * numbers_->frameWidth();
     for (QListWidget* l : {numbers_, stars_}) {
         l->setFont(font);
         l->setFixedHeight(std::max(height, 20));

@@ -23,7 +23,7 @@ SummaryFrame::SummaryFrame(QWidget* parent) : QGroupBox(parent) {
     }
     chart_ = new HitChart(QStringLiteral("Aciertos de todas las peñas desde la creación de éstas."),
                           this);
-    chart_->setMinimumSize(200, 170);
+    chart_->setMinimumSize(240, 190);
     auto* grid = new QGridLayout(this);
     grid->addWidget(caption, 0, 0);
     grid->addWidget(total_, 0, 1);
