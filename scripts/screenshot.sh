@@ -8,9 +8,9 @@ out=${1:-$top/docs/mainwindow.png}
 sample=$(mktemp -d)
 trap 'rm -rf "$sample"' EXIT
 "$build/tools/vantiko-sample" "$sample" >/dev/null
-VANTIKO_FOLDER=$sample xvfb-run -a -s "-screen 0 1200x760x24" bash -c '
+VANTIKO_FOLDER=$sample xvfb-run -a -s "-screen 0 1240x760x24" bash -c '
   "$0" & pid=$!
   sleep 4
-  import -window root -crop 1190x740+0+0 "$1"
+  import -window root "$1"
   kill $pid' "$build/src/vantiko" "$out"
 echo "$out"
