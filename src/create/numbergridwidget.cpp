@@ -1,5 +1,7 @@
 #include "create/numbergridwidget.h"
 
+#include "create/playslipart.h"
+
 #include "create/penaform.h"
 
 #include <QMouseEvent>
@@ -19,19 +21,6 @@ constexpr int kStarH = 34;
 const QColor kPaper(255, 251, 242);
 const QColor kInk(206, 52, 40);
 const QColor kStarInk(30, 80, 170);
-
-QPolygonF starShape(const QRectF& r) {
-    QPolygonF poly;
-    const QPointF c = r.center();
-    const double outer = std::min(r.width(), r.height()) / 2.0;
-    const double inner = outer * 0.48;
-    for (int i = 0; i < 10; ++i) {
-        const double a = -M_PI / 2 + i * M_PI / 5;
-        const double rad = i % 2 == 0 ? outer : inner;
-        poly << QPointF(c.x() + rad * std::cos(a), c.y() + rad * std::sin(a));
-    }
-    return poly;
-}
 
 } // namespace
 
@@ -116,7 +105,7 @@ void NumberGridWidget::paintEvent(QPaintEvent*) {
         const QRectF r = QRectF(cellRect(NumberGrid::starCell(star))).adjusted(4, 2, -4, -2);
         p.setPen(QPen(kStarInk, 1));
         p.setBrush(QColor(236, 242, 255));
-        p.drawPolygon(starShape(r));
+        p.drawPolygon(playslipart::starShape(r, 0.48));
         p.drawText(r.adjusted(0, 3, 0, 0), Qt::AlignCenter, QString::number(star));
     }
 

@@ -43,19 +43,6 @@ QRectF starCell(int block, int k) {
             kStarH - 2};
 }
 
-QPolygonF starShape(const QRectF& r) {
-    QPolygonF poly;
-    const QPointF c = r.center();
-    const double outer = std::min(r.width(), r.height()) / 2.0;
-    const double inner = outer * 0.45;
-    for (int i = 0; i < 10; ++i) {
-        const double a = -M_PI / 2 + i * M_PI / 5;
-        const double rad = i % 2 == 0 ? outer : inner;
-        poly << QPointF(c.x() + rad * std::cos(a), c.y() + rad * std::sin(a));
-    }
-    return poly;
-}
-
 } // namespace
 
 void paintMenuBackground(QPainter& p) {
@@ -135,3 +122,16 @@ QList<QRectF> menuMarkCells() {
 }
 
 } // namespace playslipart
+
+QPolygonF playslipart::starShape(const QRectF& r, double innerRatio) {
+    QPolygonF poly;
+    const QPointF c = r.center();
+    const double outer = std::min(r.width(), r.height()) / 2.0;
+    const double inner = outer * innerRatio;
+    for (int i = 0; i < 10; ++i) {
+        const double a = -M_PI / 2 + i * M_PI / 5;
+        const double rad = i % 2 == 0 ? outer : inner;
+        poly << QPointF(c.x() + rad * std::cos(a), c.y() + rad * std::sin(a));
+    }
+    return poly;
+}

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 
 class QPainter;
@@ -16,5 +17,7 @@ constexpr int kMenuHeight = 400;
 void paintMenuBackground(QPainter& painter);
 // The cells of the pictured playslip that the fourteen "x" marks fall on.
 QList<QRectF> menuMarkCells();
+// A five-pointed star filling the rectangle, as printed on the star cells.
+QPolygonF starShape(const QRectF& r, double innerRatio = 0.45);
 
 } // namespace playslipart
