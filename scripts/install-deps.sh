@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   g++ cmake ninja-build ccache
-  qt6-base-dev qt6-charts-dev qt6-pdf-dev qt6-translations-l10n
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-pdf-dev qt6-translations-l10n
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
