@@ -48,7 +48,9 @@ FirstRecord readFirstRecord(const QString& path) {
         return out;
     }
     if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly)) {
-        out.error = f.error() == QFileDevice::PermissionsError ? kErrPathAccess : kErrDeviceIo;
+        out.error = openFailureKind(f, QIODevice::ReadOnly) == StoreError::Kind::Access
+                        ? kErrPathAccess
+                        : kErrDeviceIo;
         return out;
     }
     const QByteArray bytes = f.read(kDrawRecordSize);

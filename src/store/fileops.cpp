@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -17,6 +18,25 @@ StoreError::Kind kindOf(int err) {
 }
 
 } // namespace
+
+StoreError::Kind openFailureKind(const QFile& file, QIODevice::OpenMode mode) {
+    if (file.error() == QFileDevice::PermissionsError) return StoreError::Kind::Access;
+    const QFileInfo info(file.fileName());
+    const QByteArray path = QFile::encodeName(info.absoluteFilePath());
+    int rc;
+    if (::faccessat(AT_FDCWD, path.constData(), F_OK, AT_EACCESS) == 0) {
+        const int wanted = (mode.testFlag(QIODevice::ReadOnly) ? R_OK : 0) |
+                           (mode.testFlag(QIODevice::WriteOnly) ? W_OK : 0);
+        rc = ::faccessat(AT_FDCWD, path.constData(), wanted ? wanted : F_OK, AT_EACCESS);
+    } else if (mode.testFlag(QIODevice::WriteOnly)) {
+        // A new file: its folder must let it be created.
+        rc = ::faccessat(AT_FDCWD, QFile::encodeName(info.absolutePath()).constData(), W_OK | X_OK,
+                         AT_EACCESS);
+    } else {
+        return StoreError::Kind::Io;
+    }
+    return rc != 0 ? kindOf(errno) : StoreError::Kind::Io;
+}
 
 void FileOps::replace(const QString& source, const QString& target) {
     if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) !=
@@ -42,8 +62,7 @@ void FileOps::copy(const QString& source, const QString& target) {
     const QString work = target + QStringLiteral(".part");
     QFile out(work);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw StoreError(out.error() == QFileDevice::PermissionsError ? StoreError::Kind::Access
-                                                                      : StoreError::Kind::Io,
+        throw StoreError(openFailureKind(out, QIODevice::WriteOnly),
                          QStringLiteral("%1: %2").arg(work, out.errorString()));
     while (!in.atEnd()) {
         const QByteArray block = in.read(1 << 16);

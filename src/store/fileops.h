@@ -1,6 +1,11 @@
 #pragma once
 
+#include "store/storeerror.h"
+
+#include <QIODevice>
 #include <QString>
+
+class QFile;
 
 // Whole-file operations of the program folder. Tests derive from it to make
 // a step fail as a read-only folder would (root ignores permission bits).
@@ -14,3 +19,8 @@ public:
     // Copies a file, replacing target through a work copy and a rename.
     virtual void copy(const QString& source, const QString& target);
 };
+
+// Why `file` could not be opened in `mode`. QFile reports a refused open as a
+// plain open error, so the platform is asked whether access was denied
+// (Access: the file or its folder may not be written or read) or not (Io).
+StoreError::Kind openFailureKind(const QFile& file, QIODevice::OpenMode mode);

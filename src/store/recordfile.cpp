@@ -1,5 +1,6 @@
 #include "store/recordfile.h"
 
+#include "store/fileops.h"
 #include "store/records.h"
 #include "store/storeerror.h"
 
@@ -7,9 +8,8 @@
 
 namespace {
 
-StoreError openError(const QFile& f, const QString& path) {
-    return StoreError(f.error() == QFileDevice::PermissionsError ? StoreError::Kind::Access
-                                                                 : StoreError::Kind::Io,
+StoreError openError(const QFile& f, QIODevice::OpenMode mode, const QString& path) {
+    return StoreError(openFailureKind(f, mode),
                       QStringLiteral("%1: %2").arg(path, f.errorString()));
 }
 
@@ -19,7 +19,7 @@ void RecordFile::open(const QString& path) {
     close();
     path_ = path;
     file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadWrite)) throw openError(file_, path);
+    if (!file_.open(QIODevice::ReadWrite)) throw openError(file_, QIODevice::ReadWrite, path);
 }
 
 void RecordFile::close() {
@@ -86,7 +86,8 @@ void RecordFile::flush() {
 
 void writeWorkFile(const QString& path, const QList<QByteArray>& records) {
     QFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw openError(out, path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw openError(out, QIODevice::WriteOnly, path);
     for (const QByteArray& r : records) {
         if (out.write(r) != r.size()) {
             const QString why = out.errorString();

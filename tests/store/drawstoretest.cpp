@@ -9,8 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -470,6 +474,54 @@ TEST_F(DrawStoreTest, RefusedRewritesEndTheOperationWithThePermissionMessage) {
     EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), penas);
     EXPECT_EQ(state->files.readAllPenas().size(), 2);
     EXPECT_TRUE(log.isEmpty());
+}
+
+// A program folder the user may not write to, as it really is: the files were
+// opened before, but no work copy can be created beside them. The deletions
+// run in a child process without root's rights (root ignores permission bits).
+TEST_F(DrawStoreTest, ReadOnlyProgramFolderShowsThePermissionMessage) {
+    dir.writeDraws(tenDraws());
+    dir.writePenas(twoPenas());
+    start(std::make_shared<FileOps>());
+    const QString draws = data();
+    const QByteArray penas = dir.read(QStringLiteral("apuestas.dat"));
+    const QByteArray folder = QFile::encodeName(QDir(dir.path()).absolutePath());
+    ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
+
+    const auto child = [&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            std::fputs("cannot drop root rights\n", stderr);
+            std::_Exit(2);
+        }
+        bool ok = true;
+        const auto expect = [&](const QStringList& shown, const QStringList& wanted,
+                                const char* what) {
+            if (shown == wanted) return;
+            ok = false;
+            std::fprintf(stderr, "%s: %s\n", what, qPrintable(shown.join(QLatin1Char('|'))));
+        };
+        state->drawDeleteMode = true;
+        fake.prompter.answers = {true};
+        store->deleteDraw(3);
+        expect(fake.prompter.texts(),
+               {QStringLiteral("¿Seguro que quieres eliminar este sorteo?"), kPermission},
+               "one draw");
+        fake.prompter.clear();
+        fake.prompter.answers = {true, true};
+        store->deleteAllDraws();
+        expect(fake.prompter.texts(), {kDeleteAll, kPermission}, "all draws");
+        fake.prompter.clear();
+        fake.prompter.answers = {false, true};
+        store->deleteAllDraws();
+        expect(fake.prompter.texts(), {kDeleteAll, kReset, kPermission}, "reset");
+        std::fflush(stderr);
+        std::_Exit(ok ? 0 : 1);
+    };
+    EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "");
+
+    ASSERT_EQ(::chmod(folder.constData(), 0700), 0);
+    EXPECT_EQ(data(), draws);
+    EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), penas);
 }
 
 // --- A damaged draw file ----------------------------------------------------
