@@ -487,6 +487,15 @@ TEST_F(DrawStoreTest, ReadOnlyProgramFolderShowsThePermissionMessage) {
     const QByteArray penas = dir.read(QStringLiteral("apuestas.dat"));
     const QByteArray folder = QFile::encodeName(QDir(dir.path()).absolutePath());
     ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
+    // Draw files elsewhere: one the user may not read, one to import.
+    TempFolder elsewhere;
+    elsewhere.writeDraws(tenDraws());
+    elsewhere.write(QStringLiteral("hidden.dat"), imageOf(tenDraws()));
+    ASSERT_EQ(::chmod(QFile::encodeName(QDir(elsewhere.path()).absolutePath()).constData(), 0755),
+              0);
+    ASSERT_EQ(
+        ::chmod(QFile::encodeName(elsewhere.file(QStringLiteral("hidden.dat"))).constData(), 0000),
+        0);
 
     const auto child = [&] {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
@@ -514,6 +523,16 @@ TEST_F(DrawStoreTest, ReadOnlyProgramFolderShowsThePermissionMessage) {
         fake.prompter.answers = {false, true};
         store->deleteAllDraws();
         expect(fake.prompter.texts(), {kDeleteAll, kReset, kPermission}, "reset");
+        // Imports report the refusal by its number.
+        fake.prompter.clear();
+        fake.chooser.answers = {elsewhere.file(QStringLiteral("hidden.dat"))};
+        store->importDraws();
+        expect(fake.prompter.texts(), {kInvalid, kInvalid + QStringLiteral(" Error 75")},
+               "unreadable choice");
+        fake.prompter.clear();
+        fake.chooser.answers = {elsewhere.file(QStringLiteral("numeros.dat"))};
+        store->importDraws();
+        expect(fake.prompter.texts(), {kInvalid + QStringLiteral(" Error 75")}, "import");
         std::fflush(stderr);
         std::_Exit(ok ? 0 : 1);
     };
