@@ -37,7 +37,9 @@ NameBox::NameBox(QWidget* parent) : QLineEdit(parent) {
 
 void NameBox::keyPressEvent(QKeyEvent* event) {
     if (isPrintable(event->text())) {
-        if (!isReadOnly()) insert(PenaForm::typedText(event->text()));
+        // A refused character changes nothing, not even a selection.
+        const QString typed = PenaForm::typedText(event->text());
+        if (!isReadOnly() && !typed.isEmpty()) insert(typed);
         event->accept();
         return;
     }

@@ -141,6 +141,11 @@ TEST(CreationFormWindow, NameBoxTakesOnlyWhatCanBeStored) {
     EXPECT_EQ(box->text(), QStringLiteral("PEÑA ÁVILA"));
     typeText(box, QStringLiteral("☺µ"));
     EXPECT_EQ(box->text(), QStringLiteral("PEÑA ÁVILAµ"));
+    // A refused character typed over a selection leaves the name as it was.
+    box->selectAll();
+    typeText(box, QStringLiteral("☺"));
+    EXPECT_EQ(box->text(), QStringLiteral("PEÑA ÁVILAµ"));
+    EXPECT_EQ(form.core().name(), box->text());
 
     // Pasted text keeps its case but loses what the file cannot hold.
     box->clear();
