@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -173,8 +172,9 @@ void ResultsPanel::applyDrawCount(int storedDraws, bool hasLatestDraw) {
     onlyPrize_->setEnabled(hasLatestDraw);
     bar_->setEnabled(storedDraws > 0);
     if (storedDraws > 0) {
-        // A smaller file pulls the value down with it; the caller refreshes.
-        const QSignalBlocker quiet(bar_);
+        // A smaller file pulls the value down with it, and that is a change of
+        // the bar like any other: the lists are rebuilt (a single deleted draw
+        // has no other refresh to rely on).
         bar_->setMaximum(storedDraws);
         state_.drawsToShow = bar_->value();
         box_->setText(QString::number(bar_->value()));

@@ -33,7 +33,8 @@ public:
     // Run on every tab change and when a download starts.
     void stopPrizeBlink();
     // The end of RefreshStatus: enables or disables both boxes and the bar,
-    // sets the bar's maximum to the number of stored draws.
+    // sets the bar's maximum to the number of stored draws (a value pulled
+    // down by a smaller maximum refreshes the lists, as any change of the bar).
     void applyDrawCount(int storedDraws, bool hasLatestDraw);
     // Sets the bar as the user would (refreshes when the value changes).
     void setDrawsToShow(int w);

@@ -296,6 +296,29 @@ TEST_F(GeneralTab, DownloadCreationAndSmallerFiles) {
     EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("2"));
 }
 
+TEST_F(GeneralTab, DeletingADrawUnderAFullBarRebuildsTheLists) {
+    panel->setDrawsToShow(3);
+    ASSERT_EQ(refreshes, 1);
+    ASSERT_EQ(rows(0), 15);
+
+    // The newest draw is deleted and RefreshStatus runs: the bar comes down
+    // to 2, and that change rebuilds the lists without the deleted draw.
+    f.state.files.rewriteDraws(draws().mid(0, 2));
+    f.recount();
+    panel->applyDrawCount(2, true);
+    EXPECT_EQ(panel->drawsBar()->value(), 2);
+    EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("2"));
+    EXPECT_EQ(refreshes, 2);
+    ASSERT_EQ(rows(0), 10);
+    EXPECT_EQ(comment(0, 2), QStringLiteral("03/03/2023 Viernes"));
+
+    // A maximum that leaves the value where it was refreshes nothing.
+    panel->applyDrawCount(2, true);
+    panel->applyDrawCount(5, true);
+    EXPECT_EQ(panel->drawsBar()->value(), 2);
+    EXPECT_EQ(refreshes, 2);
+}
+
 TEST(GeneralTabInMainWindow, StartUpFillsTheListsAndTheMenuHoldsTheViews) {
     TempFolder dir;
     FakePlatform fake;
