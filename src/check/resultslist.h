@@ -29,6 +29,16 @@ struct PassResult {
     std::vector<bool> changed; // per peña: its hits or LastCounted changed
 };
 
+// What both passes set up before walking the window.
+struct PassStart {
+    int penaCount = 0;
+    int drawCount = 0;
+    std::vector<int> filters; // day filter code per peña
+    double newest = 0;        // date of the newest draw of the window
+};
+// Clears the rows, marks no peña changed and codes every day filter once.
+PassStart startPass(ResultsList& list, PassResult& result);
+
 // The passes over the peñas and the window held in `list`: they fill
 // list.rows and add the prizes to list.penas' hits, advancing LastCounted at
 // the oldest draw of the window. Writing the changed records back is the

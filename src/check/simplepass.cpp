@@ -3,24 +3,34 @@
 
 #include <algorithm>
 
+PassStart startPass(ResultsList& list, PassResult& result) {
+    PassStart start;
+    start.penaCount = int(list.penas.size());
+    start.drawCount = int(list.draws.size());
+    result.changed.assign(std::size_t(start.penaCount), false);
+    list.rows.clear();
+    if (start.drawCount == 0) return start;
+    start.filters.reserve(std::size_t(start.penaCount));
+    for (const PenaRecord& pena : list.penas)
+        start.filters.push_back(dayFilterCode(pena));
+    start.newest = list.draws[0].drawDate;
+    return start;
+}
+
 int simpleBetCount(int betMode) {
     return std::clamp(betMode, 0, kMaxBets);
 }
 
 PassResult simplePass(ResultsList& list, const PassOptions& options) {
     PassResult result;
-    const int penaCount = int(list.penas.size());
-    const int drawCount = int(list.draws.size());
-    result.changed.assign(std::size_t(penaCount), false);
-    RowStore& rows = list.rows;
-    rows.clear();
+    const PassStart start = startPass(list, result);
+    const int penaCount = start.penaCount;
+    const int drawCount = start.drawCount;
     if (drawCount == 0) return result;
-
+    RowStore& rows = list.rows;
     PenaRecord* penas = list.penas.data();
-    std::vector<int> filters(static_cast<std::size_t>(penaCount));
-    for (int p = 0; p < penaCount; ++p)
-        filters[std::size_t(p)] = dayFilterCode(penas[p]);
-    const double newest = list.draws[0].drawDate;
+    const std::vector<int>& filters = start.filters;
+    const double newest = start.newest;
     const bool only = options.onlyWithPrize;
 
     for (int d = 0; d < drawCount; ++d) {
