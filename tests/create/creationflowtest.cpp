@@ -10,6 +10,7 @@
 #include "support/fakes.h"
 #include "support/tempfolder.h"
 
+#include "support/uiinput.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
@@ -17,21 +18,11 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
 #include <gtest/gtest.h>
 #include <set>
 
 namespace {
-
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(std::min(10, w->width() / 2), w->height() / 2));
-}
-
-void typeText(QWidget* w, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &press);
-    }
-}
 
 void clickCell(CreationForm* form, int cell) {
     QTest::mouseClick(form->grid(), Qt::LeftButton, {}, form->grid()->cellRect(cell).center());

@@ -6,6 +6,7 @@
 #include "support/fakes.h"
 #include "support/tempfolder.h"
 
+#include "support/uiinput.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -18,26 +19,12 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
+
 #include <gtest/gtest.h>
 
 using namespace creationtext;
 
 namespace {
-
-// Near the left edge: check boxes and options answer on their box and text only.
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(std::min(10, w->width() / 2), w->height() / 2));
-}
-
-// Key presses carrying any character, as a keyboard layout would deliver them.
-void typeText(QWidget* w, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &release);
-    }
-}
 
 void clickCell(CreationForm& form, int cell) {
     QTest::mouseClick(form.grid(), Qt::LeftButton, {}, form.grid()->cellRect(cell).center());
