@@ -181,6 +181,17 @@ void DrawsTab::refreshDrawList() {
     model_->setDraws({});
     chart_->clearCounts();
     total_->setText(drawListTotalText(0));
+    discardOnce();
+}
+
+DrawsTab::FileCheck DrawsTab::checkDrawFile() {
+    if (loadDrawList(state_.files, state_.nextDrawRecord)) return FileCheck::Sound;
+    if (discarding_) return FileCheck::Damaged;
+    discardOnce();
+    return FileCheck::Discarded;
+}
+
+void DrawsTab::discardOnce() {
     // Discarding refreshes every view, which lists the draws again; a file that
     // could not be set aside is then shown empty instead of being handled twice.
     if (discarding_) return;

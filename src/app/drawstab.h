@@ -50,6 +50,10 @@ public:
     // RefreshDrawList: rebuilds the list and the counts; a damaged numeros.dat
     // is set aside and emptied here.
     void refreshDrawList();
+    // Run before any pass counts the draws: a damaged file is set aside first
+    // (its discarding refreshes every view itself).
+    enum class FileCheck { Sound, Discarded, Damaged };
+    FileCheck checkDrawFile();
     void importDraws();                 // "Añadir todos los sorteos" and its picture
     void deleteAllDraws();              // "Borrar todos los sorteos", its picture, the menu entry
     void deleteDraw(int row);           // a click on row `row` (from 1) of the list
@@ -71,6 +75,7 @@ signals:
 private:
     AppState& state_;
     DrawStore store_;
+    void discardOnce();
     bool discarding_ = false;
     DrawListModel* model_;
     QTreeView* list_;

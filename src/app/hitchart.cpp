@@ -1,5 +1,7 @@
 #include "app/hitchart.h"
 
+#include "app/axisscale.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -53,7 +55,7 @@ void HitChart::setRow(const QString& label, int withoutPrize, int total) {
     withoutPrizeSet_->replace(0, withoutPrize);
     totalSet_->replace(0, total);
     categories_->replace(categories_->at(0), label.isEmpty() ? QStringLiteral(" ") : label);
-    const int top = std::max({withoutPrize, total, 1});
-    values_->setRange(0, top);
-    values_->setTickCount(std::min(top, 4) + 1);
+    const AxisScale scale = axisScale(std::max(withoutPrize, total));
+    values_->setRange(0, scale.maximum);
+    values_->setTickCount(scale.ticks);
 }

@@ -17,6 +17,7 @@ public:
     QString label() const { return label_; }
     int withoutPrize() const { return withoutPrize_; }
     int total() const { return total_; }
+    const QValueAxis* valueAxis() const { return values_; }
 
 private:
     QChartView* view_;

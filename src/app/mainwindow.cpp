@@ -53,6 +53,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     generalLayout->addWidget(results_, 1);
     connect(results_, &ResultsPanel::refreshResultsRequested, this, &MainWindow::refreshResults);
     connect(results_, &ResultsPanel::generalTabRequested, this, [this] { selectTab(0); });
+    connect(results_, &ResultsPanel::storedHitsChanged, this, &MainWindow::storedHitsChanged);
     tabs_->addTab(general, QStringLiteral("General"));
     tabs_->addTab(new QWidget(tabs_), QStringLiteral("Sorteos"));
     penas_ = new PenaManagerTab(tabs_);
@@ -124,6 +125,12 @@ void MainWindow::startUp(const QString& folder) {
     QDir::setCurrent(state_.appFolder);
     guarded([&] { state_.files.ops().remove(state_.appFolder + kPenaWorkFile); });
     guarded([&] { state_.files.openAll(state_.appFolder); });
+    guarded([&] {
+        const QString problems = state_.files.openProblemsText();
+        if (!problems.isEmpty())
+            platform_.prompter.message(problems, QStringLiteral("Error de lectura"),
+                                       MessageIcon::Exclamation);
+    });
     guarded([&] { refreshStatus(); });
     guarded([&] { refreshResults(); });
     guarded([&] { results_->showView(0); });
@@ -152,11 +159,30 @@ void MainWindow::refreshSummary() {
 }
 
 void MainWindow::refreshResults() {
+    // No pass counts a draw of a damaged file.
+    switch (draws_->checkDrawFile()) {
+    case DrawsTab::FileCheck::Discarded:
+        return;
+    case DrawsTab::FileCheck::Damaged:
+        results_->clearLists();
+        draws_->refreshDrawList();
+        return;
+    case DrawsTab::FileCheck::Sound:
+        break;
+    }
     results_->buildSimpleResults(state_.drawsToShow);
     draws_->refreshDrawList();
 }
 
+void MainWindow::storedHitsChanged() {
+    // The totals beside the lists and the peña shown follow what was stored.
+    const int shown = shownPena_;
+    refreshSummary();
+    if (shown > 1 && shown < state_.nextPenaRecord) showPenaDetail(shown);
+}
+
 void MainWindow::showPenaDetail(int record) {
+    shownPena_ = record;
     if (state_.nextPenaRecord <= 1) {
         penas_->applyDetail(emptyPenaDetail());
         return;
@@ -200,7 +226,9 @@ void MainWindow::onTabChanged(int index) {
 
 void MainWindow::activated() {
     ++activations_;
-    if (activations_ == 1 && !state_.files.penas().read(1)) {
+    // A peña file that could not be opened was reported at start-up: it is
+    // not an empty one.
+    if (activations_ == 1 && state_.files.penas().isOpen() && !state_.files.penas().read(1)) {
         platform_.prompter.message(
             QStringLiteral("Bienvenido a Vantiko. Vaya a la pestaña 'Gestor de Peñas' y cree una. "
                            "La peña creada empezará a almacenar resultados a partir de hoy. Si "

@@ -55,6 +55,7 @@ private:
     void onTabChanged(int index);
     void onPenaRowClicked(int row);
     void closeSecondaryWindows();
+    void storedHitsChanged();
 
     AppState& state_;
     Platform& platform_;
@@ -70,4 +71,5 @@ private:
     QAction* exitAction_ = nullptr;
     int activations_ = 0;
     int currentTab_ = 0;
+    int shownPena_ = 1; // the peña whose detail the "Gestor de peñas" tab shows
 };

@@ -21,13 +21,14 @@ bool runDeletePena(AppState& state, Prompter& prompter) {
     try {
         deletePenaRecord(state.files, state.selectedPena);
     } catch (const StoreError& e) {
-        if (e.kind() == StoreError::Kind::Access)
-            prompter.message(permissionErrorText(), kPermissionErrorTitle,
-                             MessageIcon::Exclamation);
-        else
+        if (e.kind() == StoreError::Kind::Io) {
             prompter.message(QStringLiteral("No se ha podido eliminar la peña: el archivo "
                                             "apuestas.dat se ha dejado como estaba."),
                              QStringLiteral("¡Vaya hombre!"), MessageIcon::Exclamation);
+        } else {
+            const ChangeFailure f = changeFailure(e, kPenaFile);
+            prompter.message(f.text, f.title, MessageIcon::Exclamation);
+        }
         return false;
     }
     return true;

@@ -29,6 +29,9 @@ PenaDetailView computePenaDetail(const PenaRecord& pena, const QList<DrawRecord>
                                  const QLocale& locale) {
     PenaDetailView v;
     if (!isSoundPena(pena)) {
+        // Nothing of another peña stays in view.
+        v = emptyPenaDetail();
+        v.empty = false;
         v.corrupt = true;
         return v;
     }

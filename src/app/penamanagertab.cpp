@@ -157,7 +157,13 @@ void PenaManagerTab::applyDetail(const PenaDetailView& detail) {
     }
     numbers_->clear();
     stars_->clear();
-    if (detail.corrupt) return;
+    if (detail.corrupt) {
+        clearCounters();
+        played_->setText(detail.playedDraws);
+        effectiveness_->setText(detail.effectiveness);
+        chart_->setRow(QStringLiteral(" "), 0, 0);
+        return;
+    }
     QFont font = detail.simple ? QFont(QStringLiteral("Courier"), 10, QFont::Bold)
                                : QFont(QStringLiteral("Courier New"), 9, QFont::Normal);
     font.setStyleHint(QFont::TypeWriter);

@@ -71,5 +71,12 @@ StatusView computeStatus(const QList<DrawRecord>& draws, const QList<PenaRecord>
 }
 
 StatusView computeStatus(DataFiles& files, QDate today) {
-    return computeStatus(files.readAllDraws(), files.readAllPenas(), today);
+    StatusView v = computeStatus(files.readAllDraws(), files.readAllPenas(), today);
+    // A file that could not be opened is not an empty one.
+    if (!files.draws().isOpen()) {
+        v.lastUpdate = QStringLiteral("No se ha podido abrir el archivo %1.").arg(kDrawFile);
+        v.warning.clear();
+        v.warningBlinks = false;
+    }
+    return v;
 }

@@ -5,6 +5,20 @@
 
 #include <algorithm>
 
+void StoredHits::add(const StoredHits& other) {
+    changed = changed || other.changed;
+    if (failure.isEmpty()) failure = other.failure;
+}
+
+QString storedHitsFailureText(const StoreError& error) {
+    const QString why = error.kind() == StoreError::Kind::Unavailable
+                            ? error.text()
+                            : QStringLiteral("No se ha podido escribir en el archivo apuestas.dat "
+                                             "(puede que el disco esté lleno).");
+    return why + QStringLiteral("\r\nLos aciertos de los sorteos nuevos no se han guardado en "
+                                "alguna peña; se volverán a contar en la próxima comprobación.");
+}
+
 namespace {
 
 // Every peña and the window's draws, read once.
@@ -25,18 +39,39 @@ std::shared_ptr<ResultsList> readInputs(AppState& state, ListKind kind, int w) {
     return list;
 }
 
-// The records are written once each, with what the record-by-record pass
-// would have left, so a pass broken off half way never counts a draw twice.
-void writeBack(AppState& state, const ResultsList& list, const PassResult& result) {
-    for (qsizetype p = 0; p < list.penas.size(); ++p) {
-        if (!result.changed[std::size_t(p)]) continue;
-        try {
-            state.files.writePena(int(p) + 1, list.penas[p]);
-        } catch (const StoreError&) {
-            // Left as it was: the next pass counts the same draws again.
-        }
-    }
+// The changed records are written together, with what the record-by-record
+// pass would have left: the whole file is replaced through a work copy, so a
+// failure leaves every peña as it was and the next pass counts the same draws
+// again; none is ever counted twice. A folder that refuses the work copy still
+// gets the records written in place, each one whole or not at all.
+StoredHits writeBack(AppState& state, const ResultsList& list, const PassResult& result) {
+    StoredHits stored;
     if (!list.penas.isEmpty()) state.currentPena = list.penas.back();
+    QList<int> changed;
+    for (qsizetype p = 0; p < list.penas.size(); ++p)
+        if (result.changed[std::size_t(p)]) changed.append(int(p));
+    if (changed.isEmpty()) return stored;
+    DataFiles& files = state.files;
+    try {
+        QList<QByteArray> records = files.penas().readAll();
+        if (records.size() < list.penas.size())
+            throw StoreError(StoreError::Kind::Io, QStringLiteral("apuestas.dat shrank"));
+        for (const int p : changed)
+            records[p] = list.penas[p].encode();
+        try {
+            files.rewritePenaRecords(records);
+            stored.changed = true;
+        } catch (const StoreError& e) {
+            if (e.kind() != StoreError::Kind::Access) throw;
+            for (const int p : changed) {
+                files.writePena(p + 1, list.penas[p]);
+                stored.changed = true;
+            }
+        }
+    } catch (const StoreError& e) {
+        stored.failure = storedHitsFailureText(e);
+    }
+    return stored;
 }
 
 PassOptions optionsOf(const AppState& state) {
@@ -49,19 +84,21 @@ ResultsLists buildSimpleResults(AppState& state, PrizeBlink& blink, int w) {
     ResultsLists out;
     out.simple = readInputs(state, ListKind::Simple, w);
     const PassResult result = simplePass(*out.simple, optionsOf(state));
-    writeBack(state, *out.simple, result);
+    out.stored = writeBack(state, *out.simple, result);
     if (result.prizeFound) blink.simplePrize();
     // Without a multiple-bet peña (or without draws) the multiple list is
     // emptied rather than left showing peñas or draws that are gone.
-    out.multiple = result.multipleSeen ? buildMultipleResults(state, blink, w)
+    out.multiple = result.multipleSeen ? buildMultipleResults(state, blink, w, &out.stored)
                                        : std::make_shared<ResultsList>(ListKind::Multiple);
     return out;
 }
 
-std::shared_ptr<ResultsList> buildMultipleResults(AppState& state, PrizeBlink& blink, int w) {
+std::shared_ptr<ResultsList> buildMultipleResults(AppState& state, PrizeBlink& blink, int w,
+                                                  StoredHits* stored) {
     auto list = readInputs(state, ListKind::Multiple, w);
     const PassResult result = multiplePass(*list, optionsOf(state));
-    writeBack(state, *list, result);
+    const StoredHits written = writeBack(state, *list, result);
+    if (stored) stored->add(written);
     if (result.prizeFound) blink.multiplePrize();
     return list;
 }

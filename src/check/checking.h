@@ -9,13 +9,26 @@
 #include "check/prizeblink.h"
 #include "check/resultslist.h"
 
+#include <QString>
 #include <memory>
 
 struct AppState;
+class StoreError;
+
+// Why a pass could not store some peña's hits.
+QString storedHitsFailureText(const StoreError& error);
+
+// What a pass did to apuestas.dat.
+struct StoredHits {
+    bool changed = false; // some peña's hits or LastCounted were written
+    QString failure;      // why some could not be written; empty when all were
+    void add(const StoredHits& other);
+};
 
 struct ResultsLists {
     std::shared_ptr<ResultsList> simple;
     std::shared_ptr<ResultsList> multiple; // empty when no multiple-bet peña was met
+    StoredHits stored;                     // of both passes
 };
 
 // BuildSimpleResults over the newest w draws (NextDrawRecord - 1 down to
@@ -25,4 +38,5 @@ struct ResultsLists {
 // peña exists (else the multiple list is emptied). Leaves the last peña
 // visited in currentPena.
 ResultsLists buildSimpleResults(AppState& state, PrizeBlink& blink, int w);
-std::shared_ptr<ResultsList> buildMultipleResults(AppState& state, PrizeBlink& blink, int w);
+std::shared_ptr<ResultsList> buildMultipleResults(AppState& state, PrizeBlink& blink, int w,
+                                                  StoredHits* stored = nullptr);

@@ -4,6 +4,7 @@
 #include "check/resultsmodel.h"
 #include "check/resultstext.h"
 #include "check/viewmenu.h"
+#include "platform/platform.h"
 #include "store/appstate.h"
 
 #include <QCheckBox>
@@ -142,12 +143,28 @@ void ResultsPanel::buildSimpleResults(int w) {
     models_[0]->setList(lists.simple);
     models_[1]->setList(lists.multiple);
     syncBlink();
+    reportStored(lists.stored);
 }
 
 void ResultsPanel::buildMultipleResults(int w) {
     models_[1]->clear();
-    models_[1]->setList(::buildMultipleResults(state_, blink_, w));
+    StoredHits stored;
+    models_[1]->setList(::buildMultipleResults(state_, blink_, w, &stored));
     syncBlink();
+    reportStored(stored);
+}
+
+void ResultsPanel::clearLists() {
+    models_[0]->clear();
+    models_[1]->clear();
+}
+
+void ResultsPanel::reportStored(const StoredHits& stored) {
+    if (!stored.failure.isEmpty() && stored.failure != lastStoreFailure_)
+        platform_.prompter.message(stored.failure, QStringLiteral("¡Vaya hombre!"),
+                                   MessageIcon::Exclamation);
+    lastStoreFailure_ = stored.failure;
+    if (stored.changed) emit storedHitsChanged();
 }
 
 void ResultsPanel::showView(int i) {

@@ -15,6 +15,7 @@ class QTimer;
 class ResultsModel;
 struct AppState;
 struct Platform;
+struct StoredHits;
 
 // The results part of the "General" tab: the simple and multiple results
 // lists with their view buttons, the DrawsToShow bar, the "Histórico" and
@@ -27,6 +28,8 @@ public:
     // Runs buildMultipleResults(w) at its end when a multiple peña exists.
     void buildSimpleResults(int w);
     void buildMultipleResults(int w);
+    // Both lists empty, as over a draw file that may not be counted.
+    void clearLists();
     // ViewSwitch 0 (simple list) or 1 (multiple list).
     void showView(int i);
     int currentView() const { return view_; }
@@ -68,16 +71,20 @@ signals:
     void newDrawsLabelChanged(const QString& text);
     // A view menu entry was chosen: select the General tab.
     void generalTabRequested();
+    // A pass wrote some peña's hits: the summary and the peña detail follow.
+    void storedHitsChanged();
 
 private:
     void barChanged(int value);
     void syncBlink();
     void applyButtonLooks();
+    void reportStored(const StoredHits& stored);
 
     AppState& state_;
     Platform& platform_;
     PrizeBlink blink_;
     int view_ = 0;
+    QString lastStoreFailure_; // told once while the same failure repeats
     bool quiet_ = false;
     QPushButton* buttons_[2] = {};
     QTableView* views_[2] = {};

@@ -150,7 +150,7 @@ void CreationForm::borrar() {
 
 void CreationForm::grabar() {
     const SaveResult result = form_.saveNewPena();
-    tell(PenaForm::saveMessage(result));
+    tell(PenaForm::saveMessage(result, form_.refusal()));
     if (result == SaveResult::Saved) {
         // The core emptied the name; the box follows.
         QSignalBlocker block(name_);

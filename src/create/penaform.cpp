@@ -299,6 +299,9 @@ SaveResult PenaForm::saveNewPena() {
             return SaveResult::FileFull;
         case StoreError::Kind::Io:
             return SaveResult::WriteFailed;
+        case StoreError::Kind::Unavailable:
+            refusal_ = e.text();
+            return SaveResult::Refused;
         }
         return SaveResult::WriteFailed;
     }
@@ -309,7 +312,7 @@ SaveResult PenaForm::saveNewPena() {
     return SaveResult::Saved;
 }
 
-std::optional<FormMessage> PenaForm::saveMessage(SaveResult result) {
+std::optional<FormMessage> PenaForm::saveMessage(SaveResult result, const QString& refusal) {
     using namespace creationtext;
     switch (result) {
     case SaveResult::Saved:
@@ -329,6 +332,8 @@ std::optional<FormMessage> PenaForm::saveMessage(SaveResult result) {
         return FormMessage{fileFullText(kPenaFile), kError, MessageIcon::Critical};
     case SaveResult::WriteFailed:
         return FormMessage{kWriteFailed, kError, MessageIcon::Critical};
+    case SaveResult::Refused:
+        return FormMessage{refusal, kError, MessageIcon::Critical};
     }
     return std::nullopt;
 }

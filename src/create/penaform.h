@@ -38,7 +38,8 @@ enum class SaveResult {
     PenaLimit,    // 999 peñas stored already
     AccessDenied, // the platform refused to write apuestas.dat
     FileFull,     // apuestas.dat would pass its 32 766 records
-    WriteFailed   // any other write failure (disk full, ...)
+    WriteFailed,  // any other write failure (disk full, ...)
+    Refused       // apuestas.dat was not opened for writing at start-up
 };
 
 // The rules of the "Crear peña nueva..." form and its number grid: the
@@ -91,9 +92,12 @@ public:
     std::optional<FormMessage> randomFill();
     // "Grabar".
     SaveResult saveNewPena();
-    static std::optional<FormMessage> saveMessage(SaveResult result);
+    // `refusal` is the text for Refused (the file's own reason).
+    static std::optional<FormMessage> saveMessage(SaveResult result, const QString& refusal = {});
+    const QString& refusal() const { return refusal_; }
 
 private:
+    QString refusal_;
     std::optional<FormMessage> limitMessage() const;
     void markNumber(int cell);
     void markStar(int cell);

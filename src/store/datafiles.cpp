@@ -16,8 +16,24 @@ void DataFiles::openAll(const QString& folder) {
     guarded([&] { draws_.open(pathOf(kDrawFile)); });
     www_.close();
     www_.setFileName(pathOf(kAnswerFile));
-    www_.open(QIODevice::ReadWrite);
+    wwwProblem_.clear();
+    if (!www_.open(QIODevice::ReadWrite) && !www_.open(QIODevice::ReadOnly))
+        wwwProblem_ = QStringLiteral("no se ha podido abrir");
     guarded([&] { settings_.open(pathOf(kSettingsFile)); });
+}
+
+QString DataFiles::openProblemsText() const {
+    QStringList lines;
+    for (const RecordFile* f : {&penas_, &draws_, &settings_})
+        if (!f->problem().isEmpty())
+            lines.append(QStringLiteral("%1: %2.").arg(f->fileName(), f->problem()));
+    if (!wwwProblem_.isEmpty())
+        lines.append(QStringLiteral("%1: %2.").arg(kAnswerFile, wwwProblem_));
+    if (lines.isEmpty()) return {};
+    return QStringLiteral("Hay archivos de datos que no se han podido abrir del todo:\r\n%1\r\n"
+                          "Lo que se pueda leer se mostrará, pero no se cambiará ningún archivo "
+                          "que no se haya podido abrir para escribir.")
+        .arg(lines.join(QStringLiteral("\r\n")));
 }
 
 void DataFiles::closeAll() {
@@ -77,17 +93,21 @@ void DataFiles::writeSettings(const SettingsRecord& settings) {
 
 void DataFiles::rewrite(RecordFile& file, const QString& workName,
                         const QList<QByteArray>& records) {
+    file.requireWritable();
     if (records.size() > kMaxRecords)
         throw StoreError(StoreError::Kind::TooManyRecords, file.path());
     const QString target = file.path();
     const QString work = pathOf(workName);
-    writeWorkFile(work, records);
+    ops_->writeWorkFile(work, records);
     file.close();
     try {
         ops_->replace(work, target);
-    } catch (...) {
+    } catch (const StoreError&) {
         // The data file is untouched: reopen it and drop the work copy.
-        file.open(target);
+        try {
+            file.open(target);
+        } catch (const StoreError&) {
+        }
         try {
             ops_->remove(work);
         } catch (const StoreError&) {
@@ -102,6 +122,10 @@ void DataFiles::rewritePenas(const QList<PenaRecord>& penas) {
     records.reserve(penas.size());
     for (const PenaRecord& p : penas)
         records.append(p.encode());
+    rewrite(penas_, kPenaWorkFile, records);
+}
+
+void DataFiles::rewritePenaRecords(const QList<QByteArray>& records) {
     rewrite(penas_, kPenaWorkFile, records);
 }
 

@@ -19,6 +19,9 @@ public:
     // file is opened on its own: one that fails does not stop the others.
     void openAll(const QString& folder);
     void closeAll();
+    // What start-up tells the user about the files that could not be opened,
+    // or only for reading; empty when every file is open.
+    QString openProblemsText() const;
 
     const QString& folder() const { return folder_; }
     QString pathOf(const QString& name) const { return folder_ + name; }
@@ -38,10 +41,12 @@ public:
     SettingsRecord readSettings();
     void writeSettings(const SettingsRecord& settings);
 
-    // Replaces the whole peña (draw) file: work copy, flushed, renamed over the
+    // Replaces the whole peña (draw) file: work copy, synced, renamed over the
     // data file, reopened. On failure the data file is left as it was and
-    // StoreError is thrown.
+    // StoreError is thrown; a file that is not open for writing is refused
+    // (Unavailable) before anything is written.
     void rewritePenas(const QList<PenaRecord>& penas);
+    void rewritePenaRecords(const QList<QByteArray>& records);
     void rewriteDraws(const QList<DrawRecord>& draws);
     // Closes, deletes and reopens numeros.dat as an empty file.
     void emptyDraws();
@@ -51,10 +56,11 @@ private:
 
     std::shared_ptr<FileOps> ops_;
     QString folder_;
-    RecordFile penas_{kPenaRecordSize};
-    RecordFile draws_{kDrawRecordSize};
-    RecordFile settings_{kSettingsRecordSize};
+    RecordFile penas_{kPenaRecordSize, *ops_};
+    RecordFile draws_{kDrawRecordSize, *ops_};
+    RecordFile settings_{kSettingsRecordSize, *ops_};
     QFile www_;
+    QString wwwProblem_;
 };
 
 inline const QString kPenaFile = QStringLiteral("apuestas.dat");

@@ -63,6 +63,7 @@ FirstRecord readFirstRecord(const QString& path) {
 int errorNumber(const StoreError& error) {
     switch (error.kind()) {
     case StoreError::Kind::Access:
+    case StoreError::Kind::Unavailable:
         return kErrPathAccess;
     case StoreError::Kind::Io:
         return kErrDeviceIo;
@@ -99,6 +100,8 @@ KeptDrawFile keepDamagedDrawFile(DataFiles& files) {
                             QStringLiteral(".dat"));
         if (!QFileInfo::exists(kept)) break;
     }
+    // A file not opened for writing is left alone.
+    if (!files.draws().isWritable()) return out;
     files.draws().close();
     try {
         files.ops().replace(data, kept);
@@ -140,9 +143,9 @@ QString damagedDrawsText(const KeptDrawFile& kept) {
 DrawStore::DrawStore(AppState& state, Platform& platform, DrawRefreshes refreshes)
     : state_(state), platform_(platform), refreshes_(std::move(refreshes)) {}
 
-void DrawStore::showPermissionError() {
-    platform_.prompter.message(permissionErrorText(), kPermissionErrorTitle,
-                               MessageIcon::Exclamation);
+void DrawStore::showFailure(const StoreError& error, const QString& fileName) {
+    const ChangeFailure f = changeFailure(error, fileName);
+    platform_.prompter.message(f.text, f.title, MessageIcon::Exclamation);
 }
 
 void DrawStore::importDraws() {
@@ -161,6 +164,11 @@ void DrawStore::importDraws() {
         }
     };
 
+    // A draw file that could not be opened for writing is never replaced.
+    if (!files.draws().isWritable()) {
+        prompter.message(files.draws().refusalText(), kOopsTitle, MessageIcon::Exclamation);
+        return;
+    }
     const QString chosen =
         platform_.chooser.chooseOpenFile(kChooseTitle, QDir::rootPath(), kChooseFilter);
     const QString data = files.pathOf(kDrawFile);
@@ -186,11 +194,13 @@ void DrawStore::importDraws() {
             const QString backup = files.pathOf(kDrawBackupFile);
             files.draws().close();
             // The chosen file is staged first: it may be numeros.bak itself, and
-            // numeros.dat is then replaced by a rename, never half-written.
+            // numeros.dat is then replaced by a rename, never half-written. It is
+            // replaced only once its backup is taken, so the draws it holds are
+            // never lost.
             const bool staged = step([&] { ops.copy(chosen, work); });
             step([&] { ops.remove(backup); });
-            step([&] { ops.copy(data, backup); });
-            const bool imported = staged && step([&] { ops.replace(work, data); });
+            const bool backedUp = step([&] { ops.copy(data, backup); });
+            const bool imported = staged && backedUp && step([&] { ops.replace(work, data); });
             if (staged && !imported) {
                 try {
                     ops.remove(work);
@@ -226,7 +236,7 @@ bool DrawStore::deleteDraw(int row) {
             if (r != target) kept.append(DrawRecord::decode(records[r - 1]));
         state_.files.rewriteDraws(kept);
     } catch (const StoreError& e) {
-        if (e.kind() == StoreError::Kind::Access) showPermissionError();
+        showFailure(e, kDrawFile);
         return false;
     }
     state_.nextDrawRecord -= 1;
@@ -238,6 +248,8 @@ bool DrawStore::deleteDraw(int row) {
 void DrawStore::deleteAllDraws() {
     state_.drawDeleteMode = true;
     Prompter& prompter = platform_.prompter;
+    // The operation ends at the first failure; the files are as they were.
+    const QString* file = &kDrawFile;
     try {
         if (prompter.ask(QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"),
                          kDeleteTitle, MessageIcon::Question)) {
@@ -250,12 +262,12 @@ void DrawStore::deleteAllDraws() {
                                         "los resultados de las peñas y la fecha de creación pasará "
                                         "a ser la de hoy."),
                          kDeleteTitle, MessageIcon::Question)) {
+            file = &kPenaFile;
             resetPenaHits(state_.files, platform_.clock.today());
             if (refreshes_.status) refreshes_.status();
         }
     } catch (const StoreError& e) {
-        // The operation ends at the first failure; the files are as they were.
-        if (e.kind() == StoreError::Kind::Access) showPermissionError();
+        showFailure(e, *file);
     }
 }
 

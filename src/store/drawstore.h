@@ -36,7 +36,7 @@ public:
     void discardDamagedDraws();
 
 private:
-    void showPermissionError();
+    void showFailure(const StoreError& error, const QString& fileName);
 
     AppState& state_;
     Platform& platform_;

@@ -2,25 +2,43 @@
 
 #include "store/storeerror.h"
 
+#include <QByteArray>
 #include <QIODevice>
+#include <QList>
 #include <QString>
 
 class QFile;
+class QFileDevice;
 
-// Whole-file operations of the program folder. Tests derive from it to make
-// a step fail as a read-only folder would (root ignores permission bits).
+// Every step that reads for a copy, writes, flushes, syncs, renames or deletes
+// a file of the program folder goes through here, so a test can make any one
+// of them fail as a full disk or a folder without rights would.
 class FileOps {
 public:
     virtual ~FileOps() = default;
-    // Renames source over target in one step; throws StoreError (Access).
+
+    // The single steps. write returns the bytes written (fewer on a failure).
+    virtual qint64 read(QFileDevice& file, char* data, qint64 size);
+    virtual qint64 write(QFileDevice& file, const char* data, qint64 size);
+    virtual bool flush(QFileDevice& file);
+    virtual bool sync(QFileDevice& file);
+    // Renames source over target in one step; throws StoreError (Access or Io).
     virtual void replace(const QString& source, const QString& target);
-    // Deletes a file; a missing file is not an error. Throws StoreError (Access).
+    // Deletes a file; a missing file is not an error. Throws StoreError.
     virtual void remove(const QString& path);
-    // Copies a file, replacing target through a work copy and a rename.
-    virtual void copy(const QString& source, const QString& target);
+
+    // Built on the steps above. Each leaves the target as it was when any step
+    // fails: the work copy is removed and StoreError is thrown.
+    //
+    // Writes records 1, 2, 3 ... to a new work file, flushed and synced.
+    void writeWorkFile(const QString& path, const QList<QByteArray>& records);
+    // Copies source over target through a synced work copy and a rename.
+    void copy(const QString& source, const QString& target);
+
+private:
+    void discard(QFile& work);
 };
 
-// Why `file` could not be opened in `mode`. QFile reports a refused open as a
-// plain open error, so the platform is asked whether access was denied
-// (Access: the file or its folder may not be written or read) or not (Io).
+// Why `file` could not be opened in `mode`: Access when the system refused it
+// (QFile reports a refused open as a plain open error), else Io.
 StoreError::Kind openFailureKind(const QFile& file, QIODevice::OpenMode mode);

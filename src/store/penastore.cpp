@@ -28,6 +28,23 @@ QString permissionErrorText() {
                           "administrador\")");
 }
 
+ChangeFailure changeFailure(const StoreError& error, const QString& fileName) {
+    switch (error.kind()) {
+    case StoreError::Kind::Access:
+        return {permissionErrorText(), kPermissionErrorTitle};
+    case StoreError::Kind::Unavailable:
+        return {error.text(), QStringLiteral("¡Vaya hombre!")};
+    case StoreError::Kind::TooManyRecords:
+        return {fileFullText(fileName), QStringLiteral("¡Vaya hombre!")};
+    case StoreError::Kind::Io:
+        break;
+    }
+    return {QStringLiteral("No se ha podido modificar el archivo %1 (puede que el disco esté "
+                           "lleno): se ha dejado como estaba.")
+                .arg(fileName),
+            QStringLiteral("¡Vaya hombre!")};
+}
+
 QString fileFullText(const QString& fileName) {
     return QStringLiteral("El archivo %1 está lleno: no admite más de 32766 registros. No se ha "
                           "grabado nada.")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/datafiles.h"
+#include "store/storeerror.h"
 
 #include <QString>
 
@@ -15,5 +16,12 @@ void appendPenaRecord(DataFiles& files, int next, const PenaRecord& pena);
 // The shared message for a rewrite the platform refused.
 QString permissionErrorText();
 inline const QString kPermissionErrorTitle = QStringLiteral("Error de permiso");
+// What the user is told when a change to `fileName` failed: the permission
+// message, the file's own refusal, or that it was left as it was.
+struct ChangeFailure {
+    QString text;
+    QString title;
+};
+ChangeFailure changeFailure(const StoreError& error, const QString& fileName);
 // Shown when a file would pass its 32 766 records.
 QString fileFullText(const QString& fileName);

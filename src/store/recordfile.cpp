@@ -4,29 +4,66 @@
 #include "store/records.h"
 #include "store/storeerror.h"
 
-#include <unistd.h>
+#include <QFileInfo>
 
 namespace {
 
-StoreError openError(const QFile& f, QIODevice::OpenMode mode, const QString& path) {
-    return StoreError(openFailureKind(f, mode),
-                      QStringLiteral("%1: %2").arg(path, f.errorString()));
-}
+constexpr QIODevice::OpenMode kUnbuffered = QIODevice::Unbuffered;
 
 } // namespace
+
+FileOps& defaultFileOps() {
+    static FileOps ops;
+    return ops;
+}
+
+RecordFile::RecordFile(int recordLength) : length_(recordLength), ops_(&defaultFileOps()) {}
+
+QString RecordFile::fileName() const {
+    return QFileInfo(path_).fileName();
+}
 
 void RecordFile::open(const QString& path) {
     close();
     path_ = path;
+    problem_.clear();
+    writable_ = false;
     file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadWrite)) throw openError(file_, QIODevice::ReadWrite, path);
+    if (QFileInfo(path).isDir()) {
+        problem_ = QStringLiteral("es una carpeta, no un archivo");
+        throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: is a folder").arg(path));
+    }
+    if (file_.open(QIODevice::ReadWrite | kUnbuffered)) {
+        writable_ = true;
+        return;
+    }
+    const StoreError::Kind kind = openFailureKind(file_, QIODevice::ReadWrite);
+    const QString why = file_.errorString();
+    // Read-only use is fine: shown, but every change is refused.
+    if (QFileInfo::exists(path) && file_.open(QIODevice::ReadOnly | kUnbuffered)) {
+        problem_ = QStringLiteral("sólo se puede leer, no tiene permiso para modificarlo");
+        return;
+    }
+    if (kind == StoreError::Kind::Access)
+        problem_ = QFileInfo::exists(path) ? QStringLiteral("no tiene permiso para abrirlo")
+                                           : QStringLiteral("no tiene permiso para crearlo");
+    else
+        problem_ = QStringLiteral("no se ha podido abrir (puede que otro programa lo esté usando)");
+    throw StoreError(kind, QStringLiteral("%1: %2").arg(path, why));
 }
 
 void RecordFile::close() {
-    if (file_.isOpen()) {
-        file_.flush();
-        file_.close();
-    }
+    if (file_.isOpen()) file_.close();
+}
+
+QString RecordFile::refusalText() const {
+    const QString why = !problem_.isEmpty() ? problem_ : QStringLiteral("no está abierto");
+    return QStringLiteral("No se puede modificar el archivo %1: %2. No se ha cambiado nada.")
+        .arg(fileName(), why);
+}
+
+void RecordFile::requireWritable() const {
+    if (!isWritable()) throw StoreError(StoreError::Kind::Unavailable, refusalText());
 }
 
 std::optional<QByteArray> RecordFile::read(int n) {
@@ -41,13 +78,24 @@ void RecordFile::write(int n, const QByteArray& record) {
     if (n < 1 || n > kMaxRecords)
         throw StoreError(StoreError::Kind::TooManyRecords,
                          QStringLiteral("%1: record %2").arg(path_).arg(n));
-    if (!file_.isOpen())
-        throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: not open").arg(path_));
+    requireWritable();
     QByteArray image = record.left(length_);
     image.append(QByteArray(length_ - image.size(), '\0'));
-    if (!file_.seek(qint64(n - 1) * length_) || file_.write(image) != length_ || !file_.flush())
+    const qint64 at = qint64(n - 1) * length_;
+    const qint64 size = file_.size();
+    // What the write covers now, to put back if it fails half way.
+    QByteArray old;
+    if (at < size && file_.seek(at)) old = file_.read(length_);
+    if (!file_.seek(at))
         throw StoreError(StoreError::Kind::Io,
                          QStringLiteral("%1: %2").arg(path_, file_.errorString()));
+    if (ops_->write(file_, image.constData(), length_) == length_) return;
+    const QString why = file_.errorString();
+    // Rewriting bytes already on disk needs no new space, so this undo holds
+    // even on a full disk; a record that grew the file is cut off again.
+    if (!old.isEmpty() && file_.seek(at)) file_.write(old);
+    if (file_.size() > size) file_.resize(size);
+    throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: %2").arg(path_, why));
 }
 
 int RecordFile::count() {
@@ -78,28 +126,4 @@ QList<QByteArray> RecordFile::readAll() {
         pending.remove(0, at);
     }
     return records;
-}
-
-void RecordFile::flush() {
-    if (file_.isOpen()) file_.flush();
-}
-
-void writeWorkFile(const QString& path, const QList<QByteArray>& records) {
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw openError(out, QIODevice::WriteOnly, path);
-    for (const QByteArray& r : records) {
-        if (out.write(r) != r.size()) {
-            const QString why = out.errorString();
-            out.close();
-            QFile::remove(path);
-            throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: %2").arg(path, why));
-        }
-    }
-    if (!out.flush() || ::fsync(out.handle()) != 0) {
-        out.close();
-        QFile::remove(path);
-        throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: flush failed").arg(path));
-    }
-    out.close();
 }

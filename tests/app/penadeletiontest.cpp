@@ -3,25 +3,12 @@
 #include "store/penastore.h"
 #include "store/storeerror.h"
 #include "support/fakes.h"
+#include "support/faultyops.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class RefusingOps : public FileOps {
-public:
-    void replace(const QString&, const QString& target) override {
-        throw StoreError(StoreError::Kind::Access, target);
-    }
-};
-
-class DiskFullOps : public FileOps {
-public:
-    void replace(const QString&, const QString& target) override {
-        throw StoreError(StoreError::Kind::Io, target);
-    }
-};
 
 QList<PenaRecord> penas() {
     QList<PenaRecord> out;
@@ -76,7 +63,7 @@ TEST(DeletePena, RefusedRewriteShowsThePermissionMessage) {
     TempFolder dir;
     dir.writePenas(penas());
     const QByteArray before = dir.read(QStringLiteral("apuestas.dat"));
-    AppState state(std::make_shared<RefusingOps>());
+    AppState state(refusingOps());
     state.files.openAll(dir.path());
     ScriptedPrompter prompter;
     state.selectedPena = 1;
@@ -93,7 +80,7 @@ TEST(DeletePena, OtherFailuresSaySoAndKeepTheFile) {
     TempFolder dir;
     dir.writePenas(penas());
     const QByteArray before = dir.read(QStringLiteral("apuestas.dat"));
-    AppState state(std::make_shared<DiskFullOps>());
+    AppState state(refusingOps(StoreError::Kind::Io));
     state.files.openAll(dir.path());
     ScriptedPrompter prompter;
     state.selectedPena = 3;

@@ -25,10 +25,7 @@ struct CheckFolder {
         state.nextDrawRecord = state.files.draws().count() + 1;
     }
     PenaRecord pena(int n) { return state.files.readPena(n).value_or(PenaRecord{}); }
-    QByteArray penaFile() {
-        state.files.penas().flush();
-        return dir.read(QStringLiteral("apuestas.dat"));
-    }
+    QByteArray penaFile() { return dir.read(QStringLiteral("apuestas.dat")); }
 };
 
 // One line per row: a kind letter and every cell, separated by '|'.

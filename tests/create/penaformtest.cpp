@@ -480,9 +480,11 @@ TEST_F(PenaFormTest, AFailedWriteIsNeverReportedAsSaved) {
     form.setName(QStringLiteral("NO CABE"));
     enterSimple(1);
     state.files.penas().close(); // the file could not be kept open
-    EXPECT_EQ(form.saveNewPena(), SaveResult::WriteFailed);
-    const auto message = PenaForm::saveMessage(SaveResult::WriteFailed);
+    EXPECT_EQ(form.saveNewPena(), SaveResult::Refused);
+    const auto message = PenaForm::saveMessage(SaveResult::Refused, form.refusal());
     ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, QStringLiteral("No se puede modificar el archivo apuestas.dat: no "
+                                            "está abierto. No se ha cambiado nada."));
     EXPECT_EQ(message->icon, MessageIcon::Critical);
     EXPECT_EQ(form.name(), QStringLiteral("NO CABE"));
     EXPECT_EQ(form.completeBets(), 1);

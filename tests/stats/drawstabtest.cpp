@@ -8,6 +8,7 @@
 #include "store/dates.h"
 #include "store/storeerror.h"
 #include "support/fakes.h"
+#include "support/faultyops.h"
 #include "support/tempfolder.h"
 
 #include <QBarCategoryAxis>
@@ -28,13 +29,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RefusingOps : public FileOps {
-public:
-    void replace(const QString&, const QString& target) override {
-        throw StoreError(StoreError::Kind::Access, target);
-    }
-};
 
 QList<DrawRecord> drawsFrom(QDate first, int count) {
     QList<DrawRecord> draws;
@@ -212,7 +206,7 @@ TEST_F(DrawsTabTest, DamagedFileIsReportedKeptAsideAndEmptied) {
 TEST_F(DrawsTabTest, DamagedFileThatCannotBeSetAsideIsReportedOnce) {
     QList<DrawRecord> draws = drawsFrom(QDate(2023, 1, 3), 3);
     draws[0].numbers[0] = 0;
-    open(draws, std::make_shared<RefusingOps>());
+    open(draws, refusingOps());
     EXPECT_EQ(fake.prompter.shown.size(), 1);
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")).size(), 3 * 22);
     EXPECT_EQ(tab->model()->rowCount(), 0);

@@ -4,6 +4,7 @@
 #include "store/dates.h"
 #include "store/storeerror.h"
 #include "support/fakes.h"
+#include "support/faultyops.h"
 #include "support/tempfolder.h"
 
 #include <QDir>
@@ -29,29 +30,6 @@ const QString kReset = QStringLiteral(
     "¿Quiere borrar también los aciertos de las peñas?. Si ha borrado los sorteos, se aconseja "
     "que se resetee también los resultados de las peñas y la fecha de creación pasará a ser la de "
     "hoy.");
-
-// The file layer of a folder without rights: the chosen steps fail as the
-// platform would fail them (root ignores permission bits, so they are
-// injected here).
-class FailingOps : public FileOps {
-public:
-    std::function<bool(const QString& source, const QString& target)> refuseReplace;
-    std::function<bool(const QString& path)> refuseRemove;
-    StoreError::Kind kind = StoreError::Kind::Access;
-
-    void replace(const QString& source, const QString& target) override {
-        if (refuseReplace && refuseReplace(source, target)) throw StoreError(kind, target);
-        FileOps::replace(source, target);
-    }
-    void remove(const QString& path) override {
-        if (refuseRemove && refuseRemove(path)) throw StoreError(kind, path);
-        FileOps::remove(path);
-    }
-};
-
-bool endsWith(const QString& path, const char* name) {
-    return path.endsWith(QLatin1Char('/') + QLatin1String(name));
-}
 
 QList<DrawRecord> tenDraws() {
     QList<DrawRecord> draws;
@@ -287,7 +265,7 @@ TEST_F(DrawStoreTest, ImportingTheBackupItselfSwapsTheTwoFiles) {
 
 TEST_F(DrawStoreTest, RefusedReplaceIsNotReportedAsSuccess) {
     dir.writeDraws(tenDraws().mid(0, 3));
-    auto ops = std::make_shared<FailingOps>();
+    auto ops = std::make_shared<FaultyOps>();
     ops->refuseReplace = [](const QString&, const QString& target) {
         return endsWith(target, "numeros.dat");
     };
@@ -306,9 +284,9 @@ TEST_F(DrawStoreTest, RefusedReplaceIsNotReportedAsSuccess) {
     EXPECT_EQ(state->nextDrawRecord, 4);
 }
 
-TEST_F(DrawStoreTest, FailedBackupStillImportsAndReportsTheErrorAfterTheSuccess) {
+TEST_F(DrawStoreTest, FailedBackupKeepsTheDrawFileAndReportsTheError) {
     dir.writeDraws(tenDraws().mid(0, 3));
-    auto ops = std::make_shared<FailingOps>();
+    auto ops = std::make_shared<FaultyOps>();
     ops->refuseReplace = [](const QString&, const QString& target) {
         return endsWith(target, "numeros.bak");
     };
@@ -317,11 +295,11 @@ TEST_F(DrawStoreTest, FailedBackupStillImportsAndReportsTheErrorAfterTheSuccess)
     elsewhere.writeDraws(tenDraws());
     fake.chooser.answers = {elsewhere.file(QStringLiteral("numeros.dat"))};
     store->importDraws();
-    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), imageOf(tenDraws()));
-    EXPECT_EQ(fake.prompter.texts(),
-              (QStringList{QStringLiteral("Archivo de sorteos importado con éxito"),
-                           kInvalid + QStringLiteral(" Error 75")}));
-    EXPECT_EQ(state->nextDrawRecord, 11);
+    // Without a backup the draws it holds would be lost: it is not replaced.
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), imageOf(tenDraws().mid(0, 3)));
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("numeros.tmp"))));
+    EXPECT_EQ(fake.prompter.texts(), QStringList{kInvalid + QStringLiteral(" Error 75")});
+    EXPECT_EQ(state->nextDrawRecord, 4);
 }
 
 // --- Deleting one draw ------------------------------------------------------
@@ -373,7 +351,7 @@ TEST_F(DrawStoreTest, DeletingRowOneOfTenRemovesTheNewestRecord) {
 
 TEST_F(DrawStoreTest, RefusedDeletionShowsThePermissionMessageAndKeepsTheFile) {
     dir.writeDraws(tenDraws());
-    auto ops = std::make_shared<FailingOps>();
+    auto ops = std::make_shared<FaultyOps>();
     ops->refuseReplace = [](const QString&, const QString& target) {
         return endsWith(target, "numeros.dat");
     };
@@ -392,12 +370,13 @@ TEST_F(DrawStoreTest, RefusedDeletionShowsThePermissionMessageAndKeepsTheFile) {
     EXPECT_EQ(state->nextDrawRecord, 11);
     EXPECT_EQ(state->files.draws().count(), 10);
 
-    // Any other failure ends the operation without a message.
+    // Any other failure says the file was left as it was.
     ops->kind = StoreError::Kind::Io;
     fake.prompter.clear();
     fake.prompter.answers = {true};
     EXPECT_FALSE(store->deleteDraw(3));
-    EXPECT_EQ(fake.prompter.shown.size(), 1);
+    ASSERT_EQ(fake.prompter.shown.size(), 2);
+    EXPECT_TRUE(fake.prompter.shown[1].text.contains(QStringLiteral("se ha dejado como estaba")));
     EXPECT_EQ(data(), before);
 }
 
@@ -453,7 +432,7 @@ TEST_F(DrawStoreTest, ResetWithoutDeletingKeepsTheDraws) {
 TEST_F(DrawStoreTest, RefusedRewritesEndTheOperationWithThePermissionMessage) {
     dir.writeDraws(tenDraws());
     dir.writePenas(twoPenas());
-    auto ops = std::make_shared<FailingOps>();
+    auto ops = std::make_shared<FaultyOps>();
     ops->refuseReplace = [](const QString&, const QString&) { return true; };
     start(ops);
     const QString draws = data();
@@ -580,7 +559,7 @@ TEST_F(DrawStoreTest, DamagedFileThatCannotBeKeptIsNotDestroyed) {
     QList<DrawRecord> draws = tenDraws().mid(0, 2);
     draws[0].numbers[2] = 51;
     dir.writeDraws(draws);
-    auto ops = std::make_shared<FailingOps>();
+    auto ops = std::make_shared<FaultyOps>();
     ops->refuseReplace = [](const QString&, const QString&) { return true; };
     start(ops);
     const QString damaged = data();

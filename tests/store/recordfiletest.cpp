@@ -3,6 +3,7 @@
 #include "store/folder.h"
 #include "store/penastore.h"
 #include "store/storeerror.h"
+#include "support/faultyops.h"
 #include "support/tempfolder.h"
 
 #include <QFile>
@@ -61,13 +62,6 @@ TEST(RecordFile, WritingPastTheEndExtendsAndTheLimitIsRefused) {
 namespace {
 
 // The platform refuses to replace files, as a folder without rights would.
-class RefusingOps : public FileOps {
-public:
-    void replace(const QString&, const QString& target) override {
-        throw StoreError(StoreError::Kind::Access, target);
-    }
-};
-
 QList<PenaRecord> threePenas() {
     QList<PenaRecord> penas;
     for (int i = 1; i <= 3; ++i) {
@@ -116,7 +110,7 @@ TEST(PenaStore, RefusedReplaceKeepsTheFileAndReportsAccess) {
     TempFolder dir;
     dir.writePenas(threePenas());
     const QByteArray before = dir.read(QStringLiteral("apuestas.dat"));
-    DataFiles files(std::make_shared<RefusingOps>());
+    DataFiles files(refusingOps());
     files.openAll(dir.path());
     try {
         deletePenaRecord(files, 2);
