@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/clickablelabel.h"
+#include "app/drawstab.h"
 #include "app/hitchart.h"
 #include "app/penadetail.h"
 #include "app/penamanagertab.h"
@@ -13,7 +14,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -239,4 +242,132 @@ TEST(MainWindow, QtsOwnTextsAreSpanish) {
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sí"));
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("No"));
     EXPECT_EQ(QLocale().language(), QLocale::Spanish);
+}
+
+// --- What the screen shows follows the files --------------------------------
+
+namespace {
+
+// Six draws from 3 January 2023 and a peña, never counted, whose bet hits the
+// newest draw 5+1.
+struct WinningFolder {
+    QList<DrawRecord> draws;
+    PenaRecord winner;
+    WinningFolder() {
+        QDate day(2023, 1, 3);
+        for (int i = 0; i < 6; ++i) {
+            draws.append(makeDraw(day, {1 + i, 11 + i, 21 + i, 31 + i, 41 + i}, {1, 2}));
+            day = day.addDays(day.dayOfWeek() == Qt::Tuesday ? 3 : 4);
+        }
+        winner = makeSimplePena(QStringLiteral("GANA"), QStringLiteral("Todos"), QDate(2023, 1, 2),
+                                {{{6, 16, 26, 36, 46}, {1, 3}}});
+    }
+    QDate today() const { return dateFromOle(draws.last().drawDate).addDays(1); }
+};
+
+int storedHits(const TempFolder& dir, int category) {
+    const QByteArray bytes = dir.read(QStringLiteral("apuestas.dat"));
+    return PenaRecord::decode(bytes.left(kPenaRecordSize)).hits[category - 1];
+}
+
+} // namespace
+
+TEST(MainWindow, PrizesCountedAtStartUpOrByAnImportAreInTheSummaryAndTheDetail) {
+    WinningFolder w;
+    for (const bool byImport : {false, true}) {
+        SCOPED_TRACE(byImport ? "import" : "start-up");
+        Fixture f;
+        f.dir.writePenas({w.winner});
+        f.dir.writeDraws(byImport ? w.draws.mid(0, 5) : w.draws);
+        TempFolder elsewhere;
+        elsewhere.writeDraws(w.draws);
+        f.start(w.today());
+        if (byImport) {
+            EXPECT_EQ(storedHits(f.dir, 2), 0);
+            f.fake.chooser.answers = {elsewhere.file(QStringLiteral("numeros.dat"))};
+            f.window->drawsTab()->importDraws();
+            ASSERT_EQ(f.fake.prompter.texts(),
+                      QStringList{QStringLiteral("Archivo de sorteos importado con éxito")});
+        }
+        EXPECT_EQ(storedHits(f.dir, 2), 1);
+        EXPECT_EQ(f.window->summaryFrame()->totalValue()->text(), QStringLiteral("1"));
+        EXPECT_NE(f.window->summaryFrame()->effectivenessBox()->text(),
+                  QStringLiteral("0% de efectividad en premios"));
+        EXPECT_EQ(f.window->penaManager()->hitValue(2)->text(), QStringLiteral("1"));
+        EXPECT_EQ(f.window->summaryFrame()->chart()->total(), 1);
+    }
+}
+
+TEST(MainWindow, DamagedDrawFileIsSetAsideBeforeAnyPrizeIsCounted) {
+    WinningFolder w;
+    w.draws.last().stars[1] = 13;
+    Fixture f;
+    f.dir.writePenas({w.winner});
+    f.dir.writeDraws(w.draws);
+    f.start(w.today());
+    EXPECT_EQ(storedHits(f.dir, 2), 0);
+    EXPECT_EQ(PenaRecord::decode(f.dir.read(QStringLiteral("apuestas.dat"))).lastCounted, 0.0);
+    EXPECT_EQ(f.window->penaManager()->hitValue(2)->text(), QStringLiteral("0"));
+    EXPECT_TRUE(f.dir.read(QStringLiteral("numeros.dat")).isEmpty());
+    ASSERT_FALSE(f.fake.prompter.shown.isEmpty());
+    EXPECT_TRUE(f.fake.prompter.shown[0].text.startsWith(
+        QStringLiteral("Archivo de números ganadores no válido.")));
+}
+
+TEST(MainWindow, FolderInPlaceOfADataFileIsReportedAndNeverReplaced) {
+    WinningFolder w;
+    struct Case {
+        const char* blocked;
+        QString problem;
+    };
+    for (const Case& c : {Case{"apuestas.dat", QStringLiteral("apuestas.dat: es una carpeta")},
+                          Case{"numeros.dat", QStringLiteral("numeros.dat: es una carpeta")}}) {
+        SCOPED_TRACE(c.blocked);
+        Fixture f;
+        f.dir.writePenas({w.winner});
+        f.dir.writeDraws(w.draws);
+        const QString blocked = f.dir.file(QString::fromLatin1(c.blocked));
+        ASSERT_TRUE(QFile::remove(blocked));
+        ASSERT_TRUE(QDir().mkdir(blocked));
+        f.start(w.today());
+        ASSERT_FALSE(f.fake.prompter.shown.isEmpty());
+        EXPECT_TRUE(f.fake.prompter.shown[0].text.contains(c.problem));
+        f.window->activated();
+        EXPECT_FALSE(f.fake.prompter.texts().contains(kWelcome));
+        EXPECT_NE(f.label(3), QStringLiteral("Fichero de datos vacío."));
+        EXPECT_NE(f.label(6), QStringLiteral("No se ha actualizado nunca"));
+
+        // Delete all draws and reset: whatever was not opened stays as it is.
+        f.fake.prompter.clear();
+        f.fake.prompter.answers = {true, true};
+        f.window->drawsTab()->deleteAllDraws();
+        const QStringList texts = f.fake.prompter.texts();
+        ASSERT_FALSE(texts.isEmpty());
+        EXPECT_TRUE(texts.last().startsWith(
+            QStringLiteral("No se puede modificar el archivo %1").arg(QLatin1String(c.blocked))));
+        EXPECT_TRUE(QFileInfo(blocked).isDir());
+        EXPECT_EQ(QDir(blocked).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    }
+}
+
+TEST(MainWindow, DamagedPeñaDetailKeepsNothingOfTheOnePickedBefore) {
+    WinningFolder w;
+    PenaRecord sound = w.winner;
+    sound.hits[12] = 4;
+    PenaRecord damaged = w.winner;
+    damaged.stars[0][0] = 40;
+    Fixture f;
+    f.dir.writePenas({sound, damaged});
+    f.dir.writeDraws(w.draws);
+    f.start(w.today());
+    PenaManagerTab* pm = f.window->penaManager();
+    f.window->showPenaDetail(1);
+    EXPECT_EQ(pm->hitValue(13)->text(), QStringLiteral("4"));
+    EXPECT_NE(pm->playedValue()->text(), QStringLiteral("-"));
+    f.window->showPenaDetail(2);
+    EXPECT_EQ(f.fake.prompter.texts().last(), kCorruptPenaFileText);
+    EXPECT_EQ(pm->hitValue(13)->text(), QStringLiteral("0"));
+    EXPECT_EQ(pm->playedValue()->text(), QStringLiteral("-"));
+    EXPECT_EQ(pm->effectivenessValue()->text(), QStringLiteral("-"));
+    EXPECT_EQ(pm->numbersList()->count(), 0);
 }

@@ -522,6 +522,73 @@ TEST_F(DrawStoreTest, ReadOnlyProgramFolderShowsThePermissionMessage) {
     EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), penas);
 }
 
+// Data files the user may read but not write, or not read at all, opened
+// without root's rights (root ignores permission bits): what can be read is
+// shown, nothing is changed, and every change says why it is refused.
+TEST_F(DrawStoreTest, FilesThatMayNotBeWrittenAreShownAndNeverChanged) {
+    dir.writeDraws(tenDraws());
+    dir.writePenas(twoPenas());
+    const QByteArray draws = dir.read(QStringLiteral("numeros.dat"));
+    const QByteArray penas = dir.read(QStringLiteral("apuestas.dat"));
+    const auto chmodFile = [&](const char* name, mode_t mode) {
+        return ::chmod(QFile::encodeName(dir.file(QString::fromLatin1(name))).constData(), mode);
+    };
+    ASSERT_EQ(chmodFile("numeros.dat", 0444), 0);
+    ASSERT_EQ(chmodFile("apuestas.dat", 0444), 0);
+    dir.write(QStringLiteral("nums.ini"), QByteArray(14, '\0'));
+    ASSERT_EQ(chmodFile("nums.ini", 0000), 0);
+    dir.write(QStringLiteral("www.txt"), {});
+    // The folder may be entered but not written.
+    const QByteArray folder = QFile::encodeName(QDir(dir.path()).absolutePath());
+    ASSERT_EQ(::chmod(folder.constData(), 0755), 0);
+
+    const auto child = [&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
+        bool ok = true;
+        const auto expect = [&](bool good, const char* what) {
+            if (good) return;
+            ok = false;
+            std::fprintf(stderr, "%s: %s\n", what, qPrintable(fake.prompter.texts().join('|')));
+        };
+        start(std::make_shared<FileOps>());
+        const QString problems = state->files.openProblemsText();
+        expect(problems.contains(QStringLiteral("apuestas.dat: sólo se puede leer")) &&
+                   problems.contains(QStringLiteral("numeros.dat: sólo se puede leer")) &&
+                   problems.contains(QStringLiteral("nums.ini: no tiene permiso para abrirlo")),
+               qPrintable(problems));
+        expect(state->files.readAllPenas().size() == 2 && state->nextDrawRecord == 11, "read");
+        const QString drawsRefused = state->files.draws().refusalText();
+        const QString penasRefused = state->files.penas().refusalText();
+        fake.prompter.answers = {true, true};
+        store->deleteAllDraws();
+        expect(fake.prompter.texts() == QStringList{kDeleteAll, drawsRefused}, "all draws");
+        fake.prompter.clear();
+        fake.prompter.answers = {false, true};
+        store->deleteAllDraws();
+        expect(fake.prompter.texts() == QStringList{kDeleteAll, kReset, penasRefused}, "reset");
+        fake.prompter.clear();
+        fake.prompter.answers = {true};
+        store->deleteDraw(3);
+        expect(fake.prompter.texts().size() == 2 && fake.prompter.texts()[1] == drawsRefused,
+               "one draw");
+        fake.prompter.clear();
+        store->importDraws();
+        expect(fake.prompter.texts() == QStringList{drawsRefused}, "import");
+        try {
+            state->files.writePena(3, twoPenas()[0]);
+            expect(false, "append");
+        } catch (const StoreError& e) {
+            expect(e.kind() == StoreError::Kind::Unavailable && e.text() == penasRefused, "append");
+        }
+        std::fflush(stderr);
+        std::_Exit(ok ? 0 : 1);
+    };
+    EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), draws);
+    EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), penas);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);
+}
+
 // --- A damaged draw file ----------------------------------------------------
 
 TEST_F(DrawStoreTest, DamagedFileIsKeptAsideBeforeItIsEmptied) {
