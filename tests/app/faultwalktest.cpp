@@ -189,8 +189,9 @@ TEST(FaultWalk, EveryFailedStepLeavesOldOrNewFilesTellsTheUserAndARetryWorks) {
             const QStringList left = QDir(f.dir.path()).entryList(QDir::Files);
             EXPECT_EQ(left.filter(QRegularExpression(QStringLiteral("\\.(tmp|part)$"))),
                       QStringList());
-            if (left.contains(QStringLiteral("numeros.bak")))
+            if (left.contains(QStringLiteral("numeros.bak"))) {
                 EXPECT_EQ(f.file("numeros.bak"), before.draws);
+            }
 
             faults->failAt = 0;
             EXPECT_FALSE(op.run(f));

@@ -23,6 +23,7 @@ std::ostream& operator<<(std::ostream& os, const Row& r) {
 
 // Record-by-record, reading and writing CurrentPena through the open file.
 struct Walk {
+    explicit Walk(AppState& state) : s(state) {}
     AppState& s;
     std::vector<Row> rows;
     bool simplePrize = false, multiplePrize = false;
@@ -212,8 +213,9 @@ TEST(PassesAgainstRecordByRecord, SameRowsSameFileSameBlink) {
             const ResultsLists lists = buildSimpleResults(engine.state, engine.blink, w);
             reference.simple(w);
             ASSERT_EQ(rowsOf(*lists.simple), reference.rows) << "seed " << seed << " w " << w;
-            if (!reference.multipleRows.empty() || !lists.multiple->rows.empty())
+            if (!reference.multipleRows.empty() || !lists.multiple->rows.empty()) {
                 ASSERT_EQ(rowsOf(*lists.multiple), reference.multipleRows) << "seed " << seed;
+            }
             ASSERT_EQ(engine.penaFile(), walk.penaFile()) << "seed " << seed << " w " << w;
             multipleRows += int(lists.multiple->rows.size());
             ASSERT_EQ(engine.state.currentPena.encode(), walk.state.currentPena.encode());

@@ -50,8 +50,7 @@ struct Program {
         window->show();
         window->selectTab(2);
         window->activateWindow();
-        QTest::qWaitForWindowActive(window.get());
-        QTest::qWait(20);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     // "Crear peña nueva" on the "Gestor de peñas" tab; the menu it opens.
     BetModeMenu* openMenu() {
