@@ -9,12 +9,18 @@
 #include <unistd.h>
 
 QByteArray cacheLine(const QString& answer) {
-    QString text = answer;
-    text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     QByteArray line;
-    line.reserve(text.size() + 4);
+    line.reserve(answer.size() + answer.count(QLatin1Char('"')) + 4);
     line.append('"');
-    line.append(toCp1252(text));
+    for (QChar c : answer) {
+        const char16_t u = c.unicode();
+        if (u == '"')
+            line.append("\"\"", 2);
+        else if (u < 0x80)
+            line.append(static_cast<char>(u));
+        else
+            line.append(toCp1252(QString(c)));
+    }
     line.append("\"\r\n");
     return line;
 }

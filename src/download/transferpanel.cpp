@@ -5,11 +5,11 @@
 #include "platform/platform.h"
 #include "store/appstate.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
+#include <QVBoxLayout>
 
 TransferPanel::TransferPanel(AppState& state, Platform& platform, HttpClient& http,
                              TransferHooks hooks, QWidget* parent)
@@ -62,16 +62,20 @@ TransferPanel::TransferPanel(AppState& state, Platform& platform, HttpClient& ht
     newDraws_->setFont(big);
     newDraws_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
 
-    auto* grid = new QGridLayout;
-    grid->addWidget(caption(QStringLiteral("Estado de la transferencia:")), 0, 0);
-    grid->addWidget(status_, 0, 1);
-    grid->addWidget(caption(QStringLiteral("Datos:")), 1, 0);
-    grid->addWidget(received_, 1, 1);
-    grid->addWidget(progress_, 2, 0, 1, 2);
-    grid->addWidget(newDraws_, 3, 0, 1, 2);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(button_, 0, Qt::AlignTop);
-    layout->addLayout(grid, 1);
+    // Narrow, to sit above the summary: the button and the news of the last
+    // download side by side, the state below.
+    auto* top = new QHBoxLayout;
+    top->addWidget(button_);
+    top->addWidget(newDraws_, 1, Qt::AlignCenter);
+    auto* data = new QHBoxLayout;
+    data->addWidget(caption(QStringLiteral("Datos:")));
+    data->addWidget(received_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(caption(QStringLiteral("Estado de la transferencia:")));
+    layout->addWidget(status_);
+    layout->addLayout(data);
+    layout->addWidget(progress_);
     apply();
 }
 

@@ -319,3 +319,23 @@ TEST_F(Download, ButtonImages) {
     QTest::mouseMove(b, QPoint(60, 40)); // the middle
     QTRY_COMPARE(b->image(), 1);
 }
+
+TEST_F(Download, MoreThan100CharactersIsAnAnswer) {
+    start({});
+    for (const int length : {100, 101}) {
+        SCOPED_TRACE(length);
+        server.answer(QString(length, QLatin1Char('x')));
+        panel().startDownload();
+        EXPECT_EQ(panel().receivedLabel()->text(), QString::number(length));
+        EXPECT_EQ(panel().statusLabel()->text(), length > 100
+                                                     ? QStringLiteral("BUSCANDO SORTEOS")
+                                                     : QStringLiteral("CONECTANDO AL SERVIDOR"));
+        EXPECT_TRUE(panel().timer()->isActive());
+        runTicks();
+    }
+    // 100 characters time out after five ticks with M1; 101 are cached and parsed.
+    EXPECT_EQ(fake.prompter.texts().size(), 2);
+    EXPECT_TRUE(fake.prompter.texts()[0].startsWith(QStringLiteral("No conectado: Compruebe")));
+    EXPECT_EQ(fake.prompter.texts()[1], QStringLiteral("Todavía no hay sorteos nuevos."));
+    EXPECT_EQ(cache(), cacheLine(QString(101, QLatin1Char('x'))));
+}
