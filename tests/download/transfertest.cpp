@@ -1,3 +1,4 @@
+#include "download/transfer.h"
 #include "app/drawstab.h"
 #include "app/mainwindow.h"
 #include "app/statuspanel.h"
@@ -8,6 +9,7 @@
 #include "download/downloadbutton.h"
 #include "download/request.h"
 #include "download/transferpanel.h"
+#include "platform/httpclient.h"
 #include "store/appstate.h"
 #include "store/dates.h"
 #include "support/answers.h"
@@ -108,6 +110,26 @@ struct Session {
 };
 
 struct Download : ::testing::Test, Session {};
+
+// The window's answer with the combination of 24 February too large for 16 bits.
+QString overflowing() {
+    QStringList parts;
+    for (const AnswerDraw& d : kWindow)
+        parts.append(drawJson(d, d.date == QDate(2023, 2, 24)
+                                     ? QStringLiteral("99999 - 15 - 16 - 21 - 40 - 06 - 09")
+                                     : QString()));
+    return QLatin1Char('[') + parts.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+// A client that answers at once but reports its error state: the answer is
+// never taken and the slow-server time-out ends the transfer.
+class ErrorStateClient : public HttpClient {
+public:
+    QString get(const QString&) override { return QString(500, QLatin1Char('x')); }
+    void cancel() override { ++cancels; }
+    int lastState() const override { return kError; }
+    int cancels = 0;
+};
 
 } // namespace
 
@@ -244,6 +266,9 @@ TEST_F(Download, EachFailureHasItsMessageAndLeavesTheFiles) {
          QStringLiteral("No conectado: Compruebe la conexión a internet..."), false, 0},
         {"never answers", Silent, QString(), 0,
          QStringLiteral("No conectado: Compruebe la conexión a internet..."), false, 0},
+        // A parse error after a draw was read: nothing is appended.
+        {"number past 16 bits", Answer, overflowing(), 200,
+         QStringLiteral("Aun no hay datos de sorteos del 2023."), true, 5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -275,7 +300,34 @@ TEST_F(Download, EachFailureHasItsMessageAndLeavesTheFiles) {
         }
         if (c.kind == Answer && c.status == 503)
             EXPECT_EQ(f.fake.prompter.shown[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(f.state.newDrawsLabel, QString());
     }
+}
+
+TEST(Transfer, SlowServerAfterThirtyTicks) {
+    TempFolder dir;
+    dir.write(QStringLiteral("www.txt"), kOldCache.toLatin1());
+    FakePlatform fake;
+    AppState state;
+    state.files.openAll(dir.path());
+    ErrorStateClient client;
+    Transfer t(state, fake.prompter, fake.clock, client, {});
+    t.startDownload();
+    EXPECT_EQ(t.controls().status, QStringLiteral("BUSCANDO SORTEOS"));
+    for (int i = 1; i < 30; ++i)
+        t.tick();
+    EXPECT_TRUE(t.timerEnabled());
+    EXPECT_TRUE(fake.prompter.shown.isEmpty());
+    t.tick();
+    EXPECT_EQ(fake.prompter.texts(),
+              QStringList{QStringLiteral(
+                  "Problemas con el servidor. Tarda en responder. Pruebe más tarde...")});
+    EXPECT_EQ(fake.prompter.shown[0].title, QStringLiteral("Error de conexión"));
+    EXPECT_FALSE(t.timerEnabled());
+    EXPECT_EQ(t.controls().progress, 0);
+    EXPECT_EQ(t.controls().status, QString());
+    EXPECT_GE(client.cancels, 2); // before the fetch and at the time-out
+    EXPECT_EQ(dir.read(QStringLiteral("www.txt")), kOldCache.toLatin1());
 }
 
 TEST_F(Download, ComputerDateBeforeTheNewestDraw) {
