@@ -42,13 +42,6 @@ void expectDraw(const DrawRecord& got, const AnswerDraw& want) {
 
 } // namespace
 
-TEST(Parse, AnswerLooksLikeTheService) {
-    EXPECT_EQ(kWindow.size(), 29);
-    EXPECT_EQ(kWindow.first().date, QDate(2023, 2, 28));
-    EXPECT_GT(drawJson(kWindow.first()).size(), 1000);
-    EXPECT_GT(answerJson(kWindow).size(), 29000);
-}
-
 TEST(Parse, OnlyDrawsNewerThanTheStoredOneMatchedFromTheTop) {
     // Stored newest 2023-02-21; the answer lists 28, 24, 21 February and older.
     const Parsed p = parse(answerJson(kWindow), QDate(2023, 2, 21));
@@ -62,6 +55,8 @@ TEST(Parse, OnlyDrawsNewerThanTheStoredOneMatchedFromTheTop) {
 
 TEST(Parse, NoDrawOfALongAnswerIsSkipped) {
     // With nothing stored, all 29 draws, the oldest ones of the last 10,000 characters too.
+    ASSERT_EQ(kWindow.size(), 29);
+    ASSERT_GT(drawJson(kWindow.last()).size(), 1000);
     const Parsed p = parse(answerJson(kWindow), QDate());
     ASSERT_EQ(p.draws.size(), 29);
     for (int i = 0; i < 29; ++i)
