@@ -159,6 +159,7 @@ void Transfer::parseResults() {
 
         // Oldest first, so the file stays in ascending date order.
         int written = 0;
+        bool writeFailed = false;
         try {
             for (qsizetype j = found.size() - 1; j >= 0; --j) {
                 state_.files.writeDraw(state_.nextDrawRecord + written, found[j]);
@@ -166,6 +167,7 @@ void Transfer::parseResults() {
             }
         } catch (const StoreError&) {
             // What was written is kept, in order; the next download adds the rest.
+            writeFailed = true;
             newDrawCount_ = written;
             setNewDrawsLabel(written > 0 ? newDrawsText(written) : QString());
             prompter_.message(drawWriteText(written), kWriteTitle, MessageIcon::Exclamation);
@@ -173,11 +175,13 @@ void Transfer::parseResults() {
         // Draws in the file are shown even when the last search ran off the end.
         if (written > 0) keyNotFound_ = false;
         if (newDrawCount_ == 0) {
-            prompter_.message(kNothingNewText, kNothingNewTitle, MessageIcon::Information);
+            if (!writeFailed)
+                prompter_.message(kNothingNewText, kNothingNewTitle, MessageIcon::Information);
             newDrawCount_ = 1;
         }
         const QString missing = missingDrawsText(newest, windowStart(clock_.today()));
-        if (!missing.isEmpty()) prompter_.message(missing, kMissingTitle, MessageIcon::Information);
+        if (!missing.isEmpty() && !writeFailed)
+            prompter_.message(missing, kMissingTitle, MessageIcon::Information);
         call(hooks_.refreshStatus);
     } catch (const std::exception&) {
         keyNotFound_ = cache.keyNotFound();

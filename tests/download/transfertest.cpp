@@ -391,3 +391,18 @@ TEST_F(Download, MoreThan100CharactersIsAnAnswer) {
     EXPECT_EQ(fake.prompter.texts()[1], QStringLiteral("Todavía no hay sorteos nuevos."));
     EXPECT_EQ(cache(), cacheLine(QString(101, QLatin1Char('x'))));
 }
+
+TEST_F(Download, DrawsThatCannotBeWrittenAreSaidSo) {
+    const QList<DrawRecord> stored = storedUpTo(QDate(2023, 2, 21));
+    start(stored);
+    server.answer(answerJson(kWindow));
+    // The draw file's handle is gone: every write is refused.
+    state.files.draws().close();
+    panel().startDownload();
+    runTicks();
+    ASSERT_EQ(fake.prompter.shown.size(), 1) << fake.prompter.texts().join('\n').toStdString();
+    EXPECT_EQ(fake.prompter.shown[0].title, QStringLiteral("Error de escritura"));
+    EXPECT_TRUE(fake.prompter.shown[0].text.contains(QStringLiteral("(añadidos: 0)")));
+    EXPECT_EQ(state.newDrawsLabel, QString());
+    EXPECT_EQ(drawFile(dir), images(stored));
+}
