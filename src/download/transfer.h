@@ -42,7 +42,7 @@ public:
 
     void startDownload();
     void tick();
-    // Part of a tick: the cached answer into new draws of "numeros.dat".
+    // Run by a tick once the answer is cached: its new draws into "numeros.dat".
     void parseResults();
 
     // The operator's site, a full origin; operatorSite() unless told otherwise.
