@@ -10,6 +10,8 @@
 #include "app/summaryframe.h"
 #include "check/resultspanel.h"
 #include "create/creationflow.h"
+#include "download/transferpanel.h"
+#include "platform/qthttpclient.h"
 #include "platform/sites.h"
 #include "store/appstate.h"
 #include "store/folder.h"
@@ -66,6 +68,18 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
 
     summary_ = new SummaryFrame(this);
     auto* side = new QVBoxLayout;
+    // The transfer controls stand outside the tabs, always in view.
+    http_ = std::make_unique<QtHttpClient>();
+    TransferHooks hooks;
+    hooks.refreshStatus = [this] { refreshStatus(); };
+    hooks.buildSimpleResults = [this](int w) { results_->buildSimpleResults(w); };
+    hooks.setDrawsToShow = [this](int w) { results_->setDrawsToShowQuietly(w); };
+    hooks.refreshDrawList = [this] { draws_->refreshDrawList(); };
+    hooks.showGeneralTab = [this] { selectTab(0); };
+    hooks.stopPrizeBlink = [this] { results_->stopPrizeBlink(); };
+    transfer_ = new TransferPanel(state_, platform_, *http_, std::move(hooks), this);
+    connect(results_, &ResultsPanel::newDrawsLabelChanged, transfer_, &TransferPanel::showNewDraws);
+    side->addWidget(transfer_);
     side->addWidget(summary_);
     side->addStretch(1);
 
@@ -95,6 +109,9 @@ void MainWindow::buildMenus() {
     auto* createPena = new QAction(QStringLiteral("Crear peña nueva"), this);
     connect(createPena, &QAction::triggered, creation_, &CreationFlow::openMenu);
     generalMenu_->insertAction(exitAction_, createPena);
+    auto* download = new QAction(QStringLiteral("Bajar Sorteos nuevos"), this);
+    connect(download, &QAction::triggered, transfer_, &TransferPanel::startDownload);
+    generalMenu_->insertAction(createPena, download);
     auto* deleteDraws =
         new QAction(QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this);
     connect(deleteDraws, &QAction::triggered, this, [this] { draws_->deleteAllDraws(); });
@@ -221,6 +238,11 @@ void MainWindow::selectTab(int index) {
 
 void MainWindow::onTabChanged(int index) {
     results_->stopPrizeBlink();
+    // The last-draw report is not shown while a download runs.
+    if (index == 1 && transfer_->timer()->isActive()) {
+        tabs_->setCurrentIndex(currentTab_);
+        return;
+    }
     currentTab_ = index;
 }
 

@@ -4,10 +4,13 @@
 
 #include <QLocale>
 #include <QMainWindow>
+#include <memory>
 
 struct AppState;
 class QMenu;
 class QTabWidget;
+class QtHttpClient;
+class TransferPanel;
 class DrawsTab;
 class CreationFlow;
 class PenaManagerTab;
@@ -44,6 +47,7 @@ public:
     DrawsTab* drawsTab() const { return draws_; }
     ResultsPanel* resultsPanel() const { return results_; }
     QMenu* generalMenu() const { return generalMenu_; }
+    TransferPanel* transferPanel() const { return transfer_; }
     int activationCount() const { return activations_; }
 
 protected:
@@ -68,6 +72,8 @@ private:
     DrawsTab* draws_ = nullptr;
     ResultsPanel* results_ = nullptr;
     QMenu* generalMenu_ = nullptr;
+    std::unique_ptr<QtHttpClient> http_;
+    TransferPanel* transfer_ = nullptr;
     QAction* exitAction_ = nullptr;
     int activations_ = 0;
     int currentTab_ = 0;

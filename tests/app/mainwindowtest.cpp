@@ -88,11 +88,12 @@ TEST(MainWindow, FirstRunOverAnEmptyFolder) {
     QStringList general;
     for (QAction* a : w.generalMenu()->actions())
         if (!a->isSeparator()) general.append(a->text());
-    EXPECT_EQ(general,
-              QStringList({QStringLiteral("Crear peña nueva"),
-                           QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"),
-                           QStringLiteral("Sencillas"), QStringLiteral("Múltiples"),
-                           QStringLiteral("Salir")}));
+    EXPECT_EQ(
+        general,
+        QStringList({QStringLiteral("Bajar Sorteos nuevos"), QStringLiteral("Crear peña nueva"),
+                     QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"),
+                     QStringLiteral("Sencillas"), QStringLiteral("Múltiples"),
+                     QStringLiteral("Salir")}));
 
     ASSERT_EQ(f.list()->topLevelItemCount(), 1);
     EXPECT_EQ(f.list()->topLevelItem(0)->text(0), QStringLiteral("VACÍO"));

@@ -1,0 +1,253 @@
+#include "download/transfer.h"
+
+#include "download/cache.h"
+#include "download/parse.h"
+#include "download/request.h"
+#include "download/transfertexts.h"
+#include "platform/clock.h"
+#include "platform/httpclient.h"
+#include "platform/prompter.h"
+#include "platform/sites.h"
+#include "store/appstate.h"
+#include "store/dates.h"
+#include "store/storeerror.h"
+
+namespace {
+
+constexpr int kShortAnswer = 100; // this long or shorter counts as no connection
+constexpr int kMaxDrawsShown = 8;
+
+// A step of the tick: a failure skips it and the tick goes on.
+template <class Step> void guarded(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+template <class Hook, class... Args> void call(const Hook& hook, Args&&... args) {
+    if (hook) hook(std::forward<Args>(args)...);
+}
+
+} // namespace
+
+Transfer::Transfer(AppState& state, Prompter& prompter, Clock& clock, HttpClient& http,
+                   TransferHooks hooks)
+    : state_(state), prompter_(prompter), clock_(clock), http_(http), hooks_(std::move(hooks)),
+      site_(operatorSite()) {}
+
+QString Transfer::trae(const QString& url) {
+    http_.cancel();
+    return http_.get(url);
+}
+
+void Transfer::startDownload() {
+    if (hooks_.newsWindowVisible && hooks_.newsWindowVisible()) return;
+    const QDate today = clock_.today();
+
+    reportPdfFetched_ = false;
+    controls_.buttonImage = 1; // the click let the button go
+    setNewDrawsLabel(QString());
+    call(hooks_.stopPrizeBlink);
+    state_.prizeBlinkTarget = 0;
+    rejected_ = false;
+
+    if (oleFromDate(today) < state_.latestDraw.drawDate) {
+        prompter_.message(kDateText, kDateTitle, MessageIcon::Information);
+        return;
+    }
+
+    // A tick of an earlier transfer must not run while this one waits.
+    setTimer(false);
+    ticks_ = 0;
+    step_ = 2;
+    controls_.progress = 1;
+    call(hooks_.showGeneralTab);
+    controls_.status = kConnectingText;
+    changed();
+    try {
+        fetched_ = false;
+        response_ = trae(requestAddress(site_, today));
+        fetched_ = true;
+        controls_.received = QString::number(response_.size());
+        if (response_.size() > kShortAnswer) controls_.status = kSearchingText;
+        ++step_;
+        setTimer(true);
+        changed();
+    } catch (const std::exception&) {
+        toRest();
+        prompter_.message(kNotConnectedText, kConnectionTitle, MessageIcon::Exclamation);
+    }
+}
+
+void Transfer::tick() {
+    // A message shown inside a tick lets the timer fire again: that tick waits.
+    if (inTick_) return;
+    inTick_ = true;
+    struct Leave {
+        bool& flag;
+        ~Leave() { flag = false; }
+    } leave{inTick_};
+
+    ++ticks_;
+    if (ticks_ == 5 && controls_.status == kConnectingText) {
+        http_.cancel();
+        toRest();
+        prompter_.message(kM1Text, kConnectionTitle, MessageIcon::Exclamation);
+        return;
+    }
+    if (ticks_ == 30 && controls_.progress == 1) {
+        http_.cancel();
+        toRest();
+        prompter_.message(kM2Text, kConnectionTitle, MessageIcon::Exclamation);
+    }
+    if (takeResponse()) return;
+    if (step_ == 5 && http_.lastState() != HttpClient::kError) {
+        step_ = 6;
+        step_ = 7;
+    }
+    if (step_ != 7) return;
+    finish();
+}
+
+bool Transfer::takeResponse() {
+    if (!fetched_ || http_.lastState() == HttpClient::kError || response_.size() <= kShortAnswer)
+        return false;
+    fetched_ = false;
+    ticks_ = 0;
+    controls_.progress = 2;
+    step_ = 5;
+    changed();
+    const QByteArray line = cacheLine(response_);
+    try {
+        replaceCache(state_.files, line);
+    } catch (const std::exception&) {
+        // Nothing is parsed from an answer that could not be kept.
+        toRest();
+        prompter_.message(cacheWriteText(), kWriteTitle, MessageIcon::Exclamation);
+        return true;
+    }
+    cache_ = line;
+    QFile& www = state_.files.www();
+    if (www.isOpen() && www.seek(0)) {
+        const QByteArray onDisk = www.readAll();
+        if (onDisk.size() == line.size()) cache_ = onDisk;
+    }
+    guarded([&] { parseResults(); });
+    return false;
+}
+
+void Transfer::parseResults() {
+    controls_.status = kAnalysingText;
+    changed();
+    newDrawCount_ = 0;
+    keyNotFound_ = false;
+    const qsizetype length = response_.size();
+    CacheReader cache(cache_);
+    QList<DrawRecord> found;
+    try {
+        double newest = 0;
+        if (state_.nextDrawRecord > 1)
+            if (auto last = state_.files.readDraw(state_.nextDrawRecord - 1))
+                newest = last->drawDate;
+        const QList<double> dates = newDrawDates(cache, length, newest);
+        readCombinations(cache, dates, found, [this](int i, const DrawRecord&) {
+            setNewDrawsLabel(newDrawsText(i));
+            ++newDrawCount_;
+        });
+        keyNotFound_ = cache.keyNotFound();
+
+        // Oldest first, so the file stays in ascending date order.
+        int written = 0;
+        bool writeFailed = false;
+        try {
+            for (qsizetype j = found.size() - 1; j >= 0; --j) {
+                state_.files.writeDraw(state_.nextDrawRecord + written, found[j]);
+                ++written;
+            }
+        } catch (const StoreError&) {
+            // What was written is kept, in order; the next download adds the rest.
+            writeFailed = true;
+            newDrawCount_ = written;
+            setNewDrawsLabel(written > 0 ? newDrawsText(written) : QString());
+            prompter_.message(drawWriteText(written), kWriteTitle, MessageIcon::Exclamation);
+        }
+        // Draws in the file are shown even when the last search ran off the end.
+        if (written > 0) keyNotFound_ = false;
+        if (newDrawCount_ == 0) {
+            if (!writeFailed)
+                prompter_.message(kNothingNewText, kNothingNewTitle, MessageIcon::Information);
+            newDrawCount_ = 1;
+        }
+        const QString missing = missingDrawsText(newest, windowStart(clock_.today()));
+        if (!missing.isEmpty() && !writeFailed)
+            prompter_.message(missing, kMissingTitle, MessageIcon::Information);
+        call(hooks_.refreshStatus);
+    } catch (const std::exception&) {
+        keyNotFound_ = cache.keyNotFound();
+        if (newDrawCount_ == 0 && http_.lastState() != HttpClient::kError) {
+            rejected_ = true;
+            errorText_ = corruptReportText(makerMail());
+            setTimer(false);
+            prompter_.message(kCorruptText, kCorruptTitle, MessageIcon::Critical);
+        } else if (http_.lastState() == HttpClient::kError) {
+            http_.cancel();
+            toRest();
+            prompter_.message(kM1Text, kConnectionTitle, MessageIcon::Exclamation);
+        } else {
+            // Nothing was appended: the label must not say otherwise.
+            setNewDrawsLabel(QString());
+            prompter_.message(kNoDataYetText + QString::number(clock_.today().year()) +
+                                  QStringLiteral("."),
+                              kNoDataYetTitle, MessageIcon::Information);
+        }
+    }
+}
+
+void Transfer::finish() {
+    controls_.progress = 2;
+    setTimer(false);
+    if (!rejected_ && !keyNotFound_) {
+        controls_.progress = 3;
+        changed();
+        guarded([&] { call(hooks_.buildSimpleResults, newDrawCount_); });
+        if (newDrawCount_ != 0)
+            guarded([&] { call(hooks_.setDrawsToShow, std::min(newDrawCount_, kMaxDrawsShown)); });
+        controls_.progress = 4;
+        changed();
+        guarded([&] { call(hooks_.refreshStatus); });
+        guarded([&] { call(hooks_.refreshDrawList); });
+        controls_.buttonImage = 2;
+    }
+    controls_.status = kFinishedText;
+    controls_.progress = 5;
+    call(hooks_.showGeneralTab);
+    changed();
+}
+
+CacheReader Transfer::cacheReader() const {
+    QFile& www = state_.files.www();
+    if (www.isOpen() && www.seek(0)) return CacheReader(www.readAll());
+    return CacheReader(cache_);
+}
+
+void Transfer::toRest() {
+    setTimer(false);
+    controls_.progress = 0;
+    controls_.status.clear();
+    changed();
+}
+
+void Transfer::setTimer(bool on) {
+    timerEnabled_ = on;
+    call(hooks_.setTimerEnabled, on);
+}
+
+void Transfer::changed() {
+    call(hooks_.controlsChanged);
+}
+
+void Transfer::setNewDrawsLabel(const QString& text) {
+    state_.newDrawsLabel = text;
+    changed();
+}

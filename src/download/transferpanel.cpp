@@ -1,0 +1,109 @@
+#include "download/transferpanel.h"
+
+#include "download/downloadbutton.h"
+#include "download/transfertexts.h"
+#include "platform/platform.h"
+#include "store/appstate.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TransferPanel::TransferPanel(AppState& state, Platform& platform, HttpClient& http,
+                             TransferHooks hooks, QWidget* parent)
+    : QFrame(parent), state_(state) {
+    setFrameShape(QFrame::StyledPanel);
+    timer_ = new QTimer(this);
+    timer_->setInterval(1000);
+    connect(timer_, &QTimer::timeout, this, &TransferPanel::tick);
+
+    hooks.controlsChanged = [this] { apply(); };
+    hooks.setTimerEnabled = [this](bool on) {
+        if (on)
+            timer_->start();
+        else
+            timer_->stop();
+    };
+    transfer_ = std::make_unique<Transfer>(state, platform.prompter, platform.clock, http,
+                                           std::move(hooks));
+
+    button_ = new DownloadButton(this);
+    connect(button_, &DownloadButton::clicked, this, &TransferPanel::startDownload);
+
+    const auto caption = [this](const QString& text) {
+        auto* label = new QLabel(text, this);
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+        return label;
+    };
+    const auto value = [this](const QString& name, const QString& text) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumWidth(
+            label->fontMetrics().horizontalAdvance(QStringLiteral("TRANSFERENCIA FINALIZADA")) +
+            12);
+        return label;
+    };
+    status_ = value(QStringLiteral("transferStatus"), QString());
+    received_ = value(QStringLiteral("receivedSize"), kReceivedAtRest);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("transferProgress"));
+    progress_->setRange(0, 5);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    newDraws_ = new QLabel(this);
+    newDraws_->setObjectName(QStringLiteral("newDraws"));
+    QFont big = newDraws_->font();
+    big.setBold(true);
+    newDraws_->setFont(big);
+    newDraws_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+
+    // Narrow, to sit above the summary: the button and the news of the last
+    // download side by side, the state below.
+    auto* top = new QHBoxLayout;
+    top->addWidget(button_);
+    top->addWidget(newDraws_, 1, Qt::AlignCenter);
+    auto* data = new QHBoxLayout;
+    data->addWidget(caption(QStringLiteral("Datos:")));
+    data->addWidget(received_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(caption(QStringLiteral("Estado de la transferencia:")));
+    layout->addWidget(status_);
+    layout->addLayout(data);
+    layout->addWidget(progress_);
+    apply();
+}
+
+TransferPanel::~TransferPanel() = default;
+
+void TransferPanel::startDownload() {
+    transfer_->startDownload();
+}
+
+void TransferPanel::tick() {
+    transfer_->tick();
+}
+
+void TransferPanel::apply() {
+    const TransferControls& c = transfer_->controls();
+    status_->setText(c.status);
+    received_->setText(c.received);
+    progress_->setValue(c.progress);
+    newDraws_->setText(state_.newDrawsLabel);
+    // The mouse moves the button's image too: only a change of the transfer's counts.
+    if (c.buttonImage != appliedImage_) {
+        appliedImage_ = c.buttonImage;
+        button_->setImage(c.buttonImage);
+    }
+    // The fetch blocks the event loop: paint now so the user sees the state.
+    if (isVisible()) repaint();
+}
+
+void TransferPanel::showNewDraws(const QString& text) {
+    newDraws_->setText(text);
+}

@@ -1,0 +1,57 @@
+#include "download/transfertexts.h"
+
+#include "store/dates.h"
+
+#include "download/request.h"
+
+#include <QDate>
+
+namespace {
+
+bool isDrawDay(QDate d) {
+    const QString name = diasemana(d);
+    return name == QStringLiteral("Martes") || name == QStringLiteral("Viernes");
+}
+
+} // namespace
+
+QString newDrawsText(int count) {
+    return QString::number(count) +
+           (count == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos"));
+}
+
+QString missingDrawsText(double newestStored, QDate windowFirstDay) {
+    if (newestStored == 0) return QString();
+    QDate first = dateFromOle(newestStored).addDays(1);
+    while (first < windowFirstDay && !isDrawDay(first))
+        first = first.addDays(1);
+    QDate last = windowFirstDay.addDays(-1);
+    while (last > first && !isDrawDay(last))
+        last = last.addDays(-1);
+    if (first >= windowFirstDay || !isDrawDay(last)) return QString();
+    return QStringLiteral("Faltan los sorteos del %1 al %2: el servidor sólo da los sorteos de "
+                          "los últimos %3 días. Puede añadirlos importando un archivo de "
+                          "sorteos completo con \"Añadir todos los sorteos\" en la pestaña "
+                          "\"Estadísticas\".")
+        .arg(shortDate(first), shortDate(last))
+        .arg(kWindowDays);
+}
+
+QString cacheWriteText() {
+    return QStringLiteral("No se ha podido guardar la respuesta del servidor en el archivo "
+                          "www.txt. Compruebe que la carpeta de datos admite escritura y "
+                          "pruebe de nuevo. No se ha añadido ningún sorteo.");
+}
+
+QString drawWriteText(int written) {
+    return QStringLiteral("No se han podido añadir todos los sorteos nuevos al archivo "
+                          "numeros.dat (añadidos: %1). Compruebe que la carpeta de datos admite "
+                          "escritura y vuelva a bajar los sorteos.")
+        .arg(written);
+}
+
+QString corruptReportText(const QString& mail) {
+    return QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y le "
+                          "vuelve a suceder envie un email a: ") +
+           mail;
+}

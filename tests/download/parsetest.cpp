@@ -1,0 +1,124 @@
+#include "download/parse.h"
+#include "download/cache.h"
+#include "store/dates.h"
+#include "support/answers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The draws of the 101 days ending on Wednesday 1 March 2023: 29 draws, newest 28 February.
+const QDate kToday(2023, 3, 1);
+const QList<AnswerDraw> kWindow = drawsBetween(kToday.addDays(-100), kToday);
+
+struct Parsed {
+    QList<double> dates;
+    QList<DrawRecord> draws;
+};
+
+Parsed parse(const QString& answer, QDate newestStored) {
+    CacheReader cache(cacheLine(answer));
+    Parsed out;
+    out.dates =
+        newDrawDates(cache, answer.size(), newestStored.isValid() ? oleFromDate(newestStored) : 0);
+    readCombinations(cache, out.dates, out.draws);
+    return out;
+}
+
+QString answerWith(const QList<std::pair<AnswerDraw, QString>>& draws) {
+    QStringList parts;
+    for (const auto& [draw, combination] : draws)
+        parts.append(drawJson(draw, combination));
+    return QLatin1Char('[') + parts.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+void expectDraw(const DrawRecord& got, const AnswerDraw& want) {
+    EXPECT_EQ(dateFromOle(got.drawDate), want.date);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(got.numbers[k], want.numbers[k]);
+    EXPECT_EQ(got.stars[0], want.stars[0]);
+    EXPECT_EQ(got.stars[1], want.stars[1]);
+}
+
+} // namespace
+
+TEST(Parse, OnlyDrawsNewerThanTheStoredOneMatchedFromTheTop) {
+    // Stored newest 2023-02-21; the answer lists 28, 24, 21 February and older.
+    const Parsed p = parse(answerJson(kWindow), QDate(2023, 2, 21));
+    ASSERT_EQ(p.dates.size(), 2);
+    ASSERT_EQ(p.draws.size(), 2);
+    expectDraw(p.draws[0], kWindow[0]);
+    expectDraw(p.draws[1], kWindow[1]);
+    // The same answer once they are stored: nothing new.
+    EXPECT_TRUE(parse(answerJson(kWindow), QDate(2023, 2, 28)).draws.isEmpty());
+}
+
+TEST(Parse, NoDrawOfALongAnswerIsSkipped) {
+    // With nothing stored, all 29 draws, the oldest ones of the last 10,000 characters too.
+    ASSERT_EQ(kWindow.size(), 29);
+    ASSERT_GT(drawJson(kWindow.last()).size(), 1000);
+    const Parsed p = parse(answerJson(kWindow), QDate());
+    ASSERT_EQ(p.draws.size(), 29);
+    for (int i = 0; i < 29; ++i)
+        expectDraw(p.draws[i], kWindow[i]);
+    // A store older than the answer: its oldest draw is found as well.
+    EXPECT_EQ(parse(answerJson(kWindow), QDate(2022, 6, 3)).draws.size(), 29);
+}
+
+TEST(Parse, ShortLongAndBrokenAnswers) {
+    // 10,000 characters or fewer are not searched.
+    const QString five = answerJson(kWindow.mid(0, 5));
+    ASSERT_LE(five.size(), 10000);
+    EXPECT_TRUE(parse(five, QDate()).dates.isEmpty());
+    // A long page without any draw: the three date parts are empty, "//" is no date.
+    EXPECT_THROW(parse(errorPage(12000), QDate()), ParseError);
+    // A date that is not one.
+    QString text = answerJson(kWindow);
+    text.replace(QStringLiteral("2023-02-28 21"), QStringLiteral("2023-02-30 21"));
+    EXPECT_THROW(parse(text, QDate()), ParseError);
+    // A 51st new draw.
+    const QList<AnswerDraw> long51 = drawsBetween(QDate(2022, 6, 1), kToday);
+    ASSERT_GT(long51.size(), 50);
+    EXPECT_THROW(parse(answerJson(long51), QDate()), ParseError);
+    const auto newer = std::count_if(long51.begin(), long51.end(), [](const AnswerDraw& d) {
+        return d.date > QDate(2022, 10, 1);
+    });
+    ASSERT_LE(newer, 50);
+    EXPECT_EQ(parse(answerJson(long51), QDate(2022, 10, 1)).draws.size(), newer);
+}
+
+TEST(Parse, FirstNumberZeroTakesTheNextCombinationOnce) {
+    const QString zero = QStringLiteral("0 - 0 - 0 - 0 - 0 - 00 - 00");
+    QList<std::pair<AnswerDraw, QString>> draws;
+    for (const AnswerDraw& d : kWindow.mid(0, 10))
+        draws.append({d, QString()});
+    // Once: the newest date gets the combination that follows, and so on down.
+    draws[0].second = zero;
+    Parsed p = parse(answerWith(draws), QDate(2023, 2, 10));
+    ASSERT_EQ(p.dates.size(), 5);
+    ASSERT_EQ(p.draws.size(), 5);
+    AnswerDraw shifted = kWindow[1];
+    shifted.date = kWindow[0].date;
+    expectDraw(p.draws[0], shifted);
+    // Twice in a row: nothing from this draw on.
+    draws[1].second = zero;
+    EXPECT_TRUE(parse(answerWith(draws), QDate(2023, 2, 10)).draws.isEmpty());
+}
+
+TEST(Parse, OutOfRangeValuesStopThePassAsAZeroDoes) {
+    const char* const bad[] = {"3 - 15 - 16 - 21 - 51 - 06 - 09", "3 - 15 - 16 - 21 - 40 - 06 - 13",
+                               "60 - 15 - 16 - 21 - 40 - 06 - 09", "3 - 15 - 0 - 21 - 40 - 06 - 09",
+                               "3 - 15 - 16 - 21 - 40 - 00 - 09"};
+    for (const char* combination : bad) {
+        SCOPED_TRACE(combination);
+        QList<std::pair<AnswerDraw, QString>> draws;
+        for (const AnswerDraw& d : kWindow.mid(0, 10))
+            draws.append({d, QString()});
+        draws[2].second = QLatin1String(combination);
+        const Parsed p = parse(answerWith(draws), QDate(2023, 2, 1));
+        EXPECT_EQ(p.dates.size(), 8);
+        // The two newer draws are kept; the bad one and all older are dropped.
+        ASSERT_EQ(p.draws.size(), 2);
+        expectDraw(p.draws[1], kWindow[1]);
+    }
+}

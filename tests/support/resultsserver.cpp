@@ -1,0 +1,55 @@
+#include "support/resultsserver.h"
+
+#include <QHostAddress>
+#include <QTcpSocket>
+
+ResultsServer::ResultsServer() {
+    connect(&server_, &QTcpServer::newConnection, this, &ResultsServer::onConnection);
+    server_.listen(QHostAddress::LocalHost, 0);
+}
+
+ResultsServer::~ResultsServer() {
+    server_.close();
+}
+
+QString ResultsServer::origin() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort());
+}
+
+void ResultsServer::answer(const QString& body, int status) {
+    body_ = body.toUtf8();
+    status_ = status;
+    silent_ = false;
+}
+
+void ResultsServer::onConnection() {
+    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        socket->setParent(this);
+        socket->setProperty("request", QByteArray());
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadable(socket); });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    }
+}
+
+void ResultsServer::onReadable(QTcpSocket* socket) {
+    QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+    socket->setProperty("request", request);
+    if (!request.contains("\r\n\r\n")) return;
+    const QList<QByteArray> line = request.left(request.indexOf("\r\n")).split(' ');
+    requests_.append(line.size() > 1 ? QString::fromLatin1(line[1]) : QString());
+    if (silent_) return;
+    QByteArray reply = "HTTP/1.1 " + QByteArray::number(status_) +
+                       (status_ == 200 ? " OK" : " Service Unavailable") +
+                       "\r\nContent-Type: application/json;charset=UTF-8\r\nContent-Length: " +
+                       QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_;
+    socket->write(reply);
+    socket->disconnectFromHost();
+}
+
+quint16 refusedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}

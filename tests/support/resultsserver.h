@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+// A results service on 127.0.0.1 for the tests: answers every GET with the
+// body set, or accepts and never answers.
+class ResultsServer : public QObject {
+    Q_OBJECT
+public:
+    ResultsServer();
+    ~ResultsServer() override;
+
+    // "http://127.0.0.1:PORT".
+    QString origin() const;
+    quint16 port() const { return server_.serverPort(); }
+    void answer(const QString& body, int status = 200);
+    // Accepts the connection, reads the request and says nothing.
+    void silent() { silent_ = true; }
+    // The request targets (path and query) received so far.
+    const QList<QString>& requests() const { return requests_; }
+    void close() { server_.close(); }
+
+private:
+    void onConnection();
+    void onReadable(QTcpSocket* socket);
+
+    QTcpServer server_;
+    QByteArray body_;
+    int status_ = 200;
+    bool silent_ = false;
+    QList<QString> requests_;
+};
+
+// A port on 127.0.0.1 where nothing listens: connections are refused.
+quint16 refusedPort();
