@@ -298,8 +298,9 @@ TEST_F(Download, EachFailureHasItsMessageAndLeavesTheFiles) {
             EXPECT_EQ(f.panel().statusLabel()->text(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
             EXPECT_EQ(ticks, 1);
         }
-        if (c.kind == Answer && c.status == 503)
+        if (c.kind == Answer && c.status == 503) {
             EXPECT_EQ(f.fake.prompter.shown[0].icon, MessageIcon::Critical);
+        }
         EXPECT_EQ(f.state.newDrawsLabel, QString());
     }
 }
