@@ -11,6 +11,7 @@ class QTabWidget;
 class DrawsTab;
 class CreationFlow;
 class PenaManagerTab;
+class PrintFlow;
 class ResultsPanel;
 class StatusPanel;
 class SummaryFrame;
@@ -41,6 +42,7 @@ public:
     SummaryFrame* summaryFrame() const { return summary_; }
     PenaManagerTab* penaManager() const { return penas_; }
     CreationFlow* creationFlow() const { return creation_; }
+    PrintFlow* printFlow() const { return print_; }
     DrawsTab* drawsTab() const { return draws_; }
     ResultsPanel* resultsPanel() const { return results_; }
     QMenu* generalMenu() const { return generalMenu_; }
@@ -64,6 +66,7 @@ private:
     SummaryFrame* summary_;
     PenaManagerTab* penas_;
     CreationFlow* creation_ = nullptr;
+    PrintFlow* print_ = nullptr;
     DrawsTab* draws_ = nullptr;
     ResultsPanel* results_ = nullptr;
     QMenu* generalMenu_ = nullptr;
