@@ -46,21 +46,6 @@ TEST(Corrections, TypedTheWayTheLocaleWritesDecimals) {
     EXPECT_EQ(formatCorrection(-7.25f, kEnglish), QStringLiteral("-7.25"));
 }
 
-TEST(Corrections, BoxChangesUndoInvalidTextAndKeepTheValueWhenEmptied) {
-    SettingsRecord r;
-    r.setCorrectionX(4.0f);
-    r.setCorrectionY(9.5f);
-    Corrections c(r);
-    EXPECT_FALSE(c.textChanged(Axis::X, QStringLiteral("3,5"), kSpanish));
-    EXPECT_FLOAT_EQ(c.x(), 3.5f);
-    EXPECT_TRUE(c.textChanged(Axis::X, QStringLiteral("abc"), kSpanish));
-    EXPECT_FLOAT_EQ(c.x(), 3.5f);
-    EXPECT_FALSE(c.textChanged(Axis::Y, QString(), kSpanish));
-    EXPECT_FLOAT_EQ(c.y(), 9.5f);
-    EXPECT_FALSE(c.textChanged(Axis::Y, QStringLiteral("-1"), kSpanish));
-    EXPECT_FLOAT_EQ(c.y(), -1.0f);
-}
-
 TEST(Corrections, NumsIniKeepsItsReservedBytesAndIsRepairedWhenDamaged) {
     const QByteArray nan = floatBytes(std::nanf(""));
     const QByteArray huge = floatBytes(3e38f);

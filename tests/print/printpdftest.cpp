@@ -1,4 +1,5 @@
 #include "print/printpena.h"
+#include "print/qtprinterchooser.h"
 #include "print/qtprintsurface.h"
 #include "support/fakes.h"
 #include "support/recordingsurface.h"
@@ -8,6 +9,7 @@
 #include <QFontInfo>
 #include <QPageSize>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QtPdf/QPdfDocument>
 #include <QtPdf/QPdfSelection>
 #include <gtest/gtest.h>
@@ -68,19 +70,6 @@ TEST(PrintPdf, PlainPaperPagesCarryThePenaLines) {
     EXPECT_EQ(last.count(QLatin1Char('X')), 4 * 7 + 1);
 }
 
-TEST(PrintPdf, OfficialPaperIsOneSheetPerPlayslip) {
-    TempFolder dir;
-    ScriptedPrompter prompter;
-    const QString path = dir.file(QStringLiteral("official.pdf"));
-    ASSERT_EQ(printTo(path, pena(10, QStringLiteral("Viernes")), PrintMode::Official, prompter),
-              PrintResult::Printed);
-    QPdfDocument doc;
-    ASSERT_EQ(doc.load(path), QPdfDocument::Error::None);
-    EXPECT_EQ(doc.pageCount(), 2);
-    EXPECT_TRUE(doc.getAllText(1).text().contains(QStringLiteral("PEÑA LOS AMIGOS (2/2)")));
-    EXPECT_TRUE(doc.getAllText(1).text().contains(QStringLiteral("https://maker.test")));
-}
-
 TEST(PrintPdf, APrinterThatCannotBeOpenedPrintsNothingAndSaysSo) {
     TempFolder dir;
     ScriptedPrompter prompter;
@@ -100,4 +89,14 @@ TEST(PrintPdf, ArialResolvesToAnInstalledFace) {
         << info.family().toStdString();
     EXPECT_TRUE(info.bold());
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 11.5);
+}
+
+TEST(PrintPdf, WithoutAnyPrinterTheSystemDialogSaysSo) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed";
+    QtPrinterChooser printers;
+    ScriptedPrompter prompter;
+    PrintJob job;
+    job.pena = pena(3, QStringLiteral("Todos"));
+    EXPECT_EQ(printPena(job, printers, prompter), PrintResult::Failed);
+    EXPECT_EQ(prompter.texts(), QStringList({kNoPrinterText}));
 }

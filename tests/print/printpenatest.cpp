@@ -135,23 +135,6 @@ TEST(PrintPena, SevenBetsOnOfficialPaperTakeTwoSheetsWithTheirHeaders) {
         }
 }
 
-TEST(PrintPena, PageBreaksOnBothPapers) {
-    const struct {
-        int bets;
-        PrintMode mode;
-        int sheets;
-    } cases[] = {{24, PrintMode::Plain, 3},   {10, PrintMode::Plain, 1},
-                 {11, PrintMode::Plain, 2},   {10, PrintMode::Official, 2},
-                 {1, PrintMode::Official, 1}, {5, PrintMode::Plain, 1}};
-    for (const auto& c : cases) {
-        Job j;
-        j.run(simplePena(QStringLiteral("P"), QStringLiteral("Viernes"), c.bets), c.mode);
-        EXPECT_EQ(j.pages().size(), c.sheets) << c.bets;
-        EXPECT_EQ(j.log().last().kind, Kind::End);
-        EXPECT_NE(j.log()[j.log().size() - 2].kind, Kind::NewPage) << c.bets;
-    }
-}
-
 TEST(PrintPena, TwentyFourBetsOnPlainPaperFillFivePlayslipsOnThreePages) {
     Job j;
     j.prompter.answers = {false};
@@ -222,16 +205,18 @@ TEST(PrintPena, TheTwoWeeksQuestionIsAskedOncePerJob) {
     }
 }
 
-TEST(PrintPena, OfficialHeaderOnlyWithRoomAboveTheGrid) {
+TEST(PrintPena, TenBetsTakeTwoOfficialSheetsWithTheHeaderOnlyWhenItFits) {
     const struct {
         float x, y;
         bool header;
     } cases[] = {{5, 20, false}, {5.5f, 11, false}, {5.5f, 11.5f, true}, {0, 0, false}};
     for (const auto& c : cases) {
         Job j;
-        j.run(simplePena(QStringLiteral("LOLA"), QStringLiteral("Viernes"), 3), PrintMode::Official,
-              c.x, c.y);
-        EXPECT_EQ(textsOn(j.pages()[0]).size(), c.header ? 2 : 0) << c.x << "," << c.y;
+        j.run(simplePena(QStringLiteral("LOLA"), QStringLiteral("Viernes"), 10),
+              PrintMode::Official, c.x, c.y);
+        ASSERT_EQ(j.pages().size(), 2);
+        EXPECT_EQ(j.log()[j.log().size() - 2].kind, Kind::Text); // no blank sheet at the end
+        EXPECT_EQ(textsOn(j.pages()[1]).size(), c.header ? 2 : 0) << c.x << "," << c.y;
         bool small = false;
         for (const PrintOp& op : j.log())
             small = small || (op.kind == Kind::Font && op.points == 8);

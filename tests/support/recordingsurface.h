@@ -15,7 +15,7 @@ struct PrintOp {
     MmRect rect;
     QString text;
     QString family;
-    double points = 0; // the font in force for a text
+    double points = 0; // the font in force
     bool bold = false;
 };
 
@@ -27,39 +27,28 @@ public:
     bool beginOk = true;
     bool endOk = true;
 
-    bool begin() override {
-        log_->append({PrintOp::Kind::Begin, {}, {}, {}, {}, 0, false});
-        return beginOk;
-    }
+    bool begin() override { return add(PrintOp::Kind::Begin), beginOk; }
     void setFont(const QString& family, double points, bool bold) override {
         family_ = family;
         points_ = points;
         bold_ = bold;
-        log_->append({PrintOp::Kind::Font, {}, {}, {}, family, points, bold});
+        add(PrintOp::Kind::Font);
     }
-    void text(MmPoint at, const QString& text) override {
-        log_->append({PrintOp::Kind::Text, at, {}, text, family_, points_, bold_});
-    }
-    void outline(const MmRect& rect) override {
-        log_->append({PrintOp::Kind::Outline, {}, rect, {}, {}, 0, false});
-    }
-    void fill(const MmRect& rect) override {
-        log_->append({PrintOp::Kind::Fill, {}, rect, {}, {}, 0, false});
-    }
-    bool newPage() override {
-        log_->append({PrintOp::Kind::NewPage, {}, {}, {}, {}, 0, false});
-        return true;
-    }
-    bool end() override {
-        log_->append({PrintOp::Kind::End, {}, {}, {}, {}, 0, false});
-        return endOk;
-    }
+    void text(MmPoint at, const QString& text) override { add(PrintOp::Kind::Text, at, {}, text); }
+    void outline(const MmRect& rect) override { add(PrintOp::Kind::Outline, {}, rect); }
+    void fill(const MmRect& rect) override { add(PrintOp::Kind::Fill, {}, rect); }
+    bool newPage() override { return add(PrintOp::Kind::NewPage), true; }
+    bool end() override { return add(PrintOp::Kind::End), endOk; }
 
 private:
     std::shared_ptr<PrintLog> log_;
     QString family_;
     double points_ = 0;
     bool bold_ = false;
+
+    void add(PrintOp::Kind kind, MmPoint at = {}, MmRect rect = {}, const QString& text = {}) {
+        log_->append({kind, at, rect, text, family_, points_, bold_});
+    }
 };
 
 // The printer dialog as scripted by a test: cancelled, failing, or handing
