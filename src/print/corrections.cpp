@@ -36,7 +36,8 @@ Corrections::Corrections(const SettingsRecord& record) : record_(record) {
 }
 
 bool Corrections::textChanged(Axis axis, const QString& text, const QLocale& locale) {
-    if (text.isEmpty()) return false;
+    // Empty, or a sign still waiting for its digits: nothing to take yet.
+    if (text.isEmpty() || text == locale.negativeSign()) return false;
     const std::optional<float> v = parseCorrection(text, locale);
     if (!v) return true;
     (axis == Axis::X ? x_ : y_) = *v;

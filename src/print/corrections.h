@@ -28,7 +28,7 @@ public:
 
     // A change of the text of one box. Returns true when the text was not a
     // number, so both boxes must show the stored corrections again; an empty
-    // box keeps the previous value.
+    // box, or one holding only the minus sign being typed, keeps the value.
     bool textChanged(Axis axis, const QString& text, const QLocale& locale);
 
     // The record to write back: the reserved bytes exactly as read.

@@ -191,7 +191,12 @@ TEST(PrintWindow, CorrectionBoxesAreKeptInNumsIni) {
     EXPECT_FLOAT_EQ(w->corrections().y(), -1.5f);
     EXPECT_EQ(p.settingsFile().mid(8, 4), floatBytes(-1.5f));
 
+    // A negative correction can be typed sign first.
+    typeText(y, QStringLiteral("-4"));
+    EXPECT_FLOAT_EQ(w->corrections().y(), -4.0f);
+
     // The corrections typed are the ones the official job uses.
+    clearBox(y);
     typeText(y, QStringLiteral("20"));
     clearBox(x);
     typeText(x, QStringLiteral("10"));
