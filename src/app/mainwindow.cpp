@@ -13,6 +13,7 @@
 #include "download/transferpanel.h"
 #include "platform/qthttpclient.h"
 #include "platform/sites.h"
+#include "print/printflow.h"
 #include "store/appstate.h"
 #include "store/folder.h"
 
@@ -93,6 +94,8 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     connect(penas_, &PenaManagerTab::deleteRequested, this, &MainWindow::deletePena);
     creation_ = new CreationFlow(state_, platform_, this);
     connect(penas_, &PenaManagerTab::createRequested, creation_, &CreationFlow::openMenu);
+    print_ = new PrintFlow(state_, platform_, this);
+    connect(penas_, &PenaManagerTab::printRequested, print_, &PrintFlow::open);
     buildMenus();
     resize(1180, 720);
 }
@@ -269,6 +272,7 @@ void MainWindow::activated() {
 void MainWindow::closeSecondaryWindows() {
     // The bet-mode menu, the creation form, the print window and the about box.
     creation_->closeWindows();
+    print_->closeWindow();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -14,6 +14,7 @@ class TransferPanel;
 class DrawsTab;
 class CreationFlow;
 class PenaManagerTab;
+class PrintFlow;
 class ResultsPanel;
 class StatusPanel;
 class SummaryFrame;
@@ -44,6 +45,7 @@ public:
     SummaryFrame* summaryFrame() const { return summary_; }
     PenaManagerTab* penaManager() const { return penas_; }
     CreationFlow* creationFlow() const { return creation_; }
+    PrintFlow* printFlow() const { return print_; }
     DrawsTab* drawsTab() const { return draws_; }
     ResultsPanel* resultsPanel() const { return results_; }
     QMenu* generalMenu() const { return generalMenu_; }
@@ -69,6 +71,7 @@ private:
     SummaryFrame* summary_;
     PenaManagerTab* penas_;
     CreationFlow* creation_ = nullptr;
+    PrintFlow* print_ = nullptr;
     DrawsTab* draws_ = nullptr;
     ResultsPanel* results_ = nullptr;
     QMenu* generalMenu_ = nullptr;
