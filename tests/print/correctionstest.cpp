@@ -37,7 +37,9 @@ TEST(Corrections, TypedTheWayTheLocaleWritesDecimals) {
     for (const auto& c : cases) {
         const std::optional<float> v = parseCorrection(QString::fromUtf8(c.text), c.locale);
         EXPECT_EQ(v.has_value(), c.ok) << c.text;
-        if (v && c.ok) EXPECT_FLOAT_EQ(*v, c.value) << c.text;
+        if (v && c.ok) {
+            EXPECT_FLOAT_EQ(*v, c.value) << c.text;
+        }
     }
     EXPECT_EQ(formatCorrection(3.5f, kSpanish), QStringLiteral("3,5"));
     EXPECT_EQ(formatCorrection(0.0f, kSpanish), QStringLiteral("0"));

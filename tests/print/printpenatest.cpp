@@ -158,7 +158,9 @@ TEST(PrintPena, TwentyFourBetsOnPlainPaperFillFivePlayslipsOnThreePages) {
         EXPECT_EQ(frameTops.size(), framesPerPage[p]) << p;
         EXPECT_EQ(filled, 7 * framesPerPage[p]) << p;
         EXPECT_DOUBLE_EQ(frameTops[0], 20);
-        if (frameTops.size() > 1) EXPECT_DOUBLE_EQ(frameTops[1], 124);
+        if (frameTops.size() > 1) {
+            EXPECT_DOUBLE_EQ(frameTops[1], 124);
+        }
     }
     EXPECT_EQ(textsOn(pages[2]), QStringList({QStringLiteral("PEÑA LOS AMIGOS (5/5)"),
                                               QStringLiteral("Participación para:"),
