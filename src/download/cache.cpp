@@ -6,7 +6,6 @@
 #include "store/storeerror.h"
 
 #include <QFile>
-#include <unistd.h>
 
 QByteArray cacheLine(const QString& answer) {
     QByteArray line;
@@ -35,23 +34,16 @@ void replaceCache(DataFiles& files, const QByteArray& line) {
         cache.open(QIODevice::ReadOnly);
     };
 
-    QFile out(work);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw StoreError(openFailureKind(out, QIODevice::WriteOnly),
-                         QStringLiteral("%1: %2").arg(work, out.errorString()));
-    const bool written =
-        out.write(line) == line.size() && out.flush() && ::fsync(out.handle()) == 0;
-    const QString why = out.errorString();
-    out.close();
-    if (!written) {
-        QFile::remove(work);
-        throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: %2").arg(work, why));
-    }
+    // Written, flushed and synced through the file layer; a failure removes it.
+    files.ops().writeWorkFile(work, {line});
     cache.close();
     try {
         files.ops().replace(work, target);
     } catch (...) {
-        QFile::remove(work);
+        try {
+            files.ops().remove(work);
+        } catch (const StoreError&) {
+        }
         reopen();
         throw;
     }

@@ -157,20 +157,19 @@ void Transfer::parseResults() {
         });
         keyNotFound_ = cache.keyNotFound();
 
-        // Oldest first, so the file stays in ascending date order.
+        // Oldest first, so the file stays in ascending date order; all of them
+        // or none, so a failure leaves numeros.dat as it was.
         int written = 0;
         bool writeFailed = false;
         try {
-            for (qsizetype j = found.size() - 1; j >= 0; --j) {
-                state_.files.writeDraw(state_.nextDrawRecord + written, found[j]);
-                ++written;
-            }
-        } catch (const StoreError&) {
-            // What was written is kept, in order; the next download adds the rest.
+            const QList<DrawRecord> oldestFirst(found.rbegin(), found.rend());
+            state_.files.appendDraws(state_.nextDrawRecord, oldestFirst);
+            written = int(oldestFirst.size());
+        } catch (const StoreError& e) {
             writeFailed = true;
-            newDrawCount_ = written;
-            setNewDrawsLabel(written > 0 ? newDrawsText(written) : QString());
-            prompter_.message(drawWriteText(written), kWriteTitle, MessageIcon::Exclamation);
+            newDrawCount_ = 0;
+            setNewDrawsLabel(QString());
+            prompter_.message(drawWriteText(e), kWriteTitle, MessageIcon::Exclamation);
         }
         // Draws in the file are shown even when the last search ran off the end.
         if (written > 0) keyNotFound_ = false;

@@ -1,8 +1,8 @@
 #include "download/transfertexts.h"
 
-#include "store/dates.h"
-
 #include "download/request.h"
+#include "store/dates.h"
+#include "store/storeerror.h"
 
 #include <QDate>
 
@@ -43,11 +43,12 @@ QString cacheWriteText() {
                           "pruebe de nuevo. No se ha añadido ningún sorteo.");
 }
 
-QString drawWriteText(int written) {
-    return QStringLiteral("No se han podido añadir todos los sorteos nuevos al archivo "
-                          "numeros.dat (añadidos: %1). Compruebe que la carpeta de datos admite "
-                          "escritura y vuelva a bajar los sorteos.")
-        .arg(written);
+QString drawWriteText(const StoreError& error) {
+    if (error.kind() == StoreError::Kind::Unavailable)
+        return error.text() + QStringLiteral(" Vuelva a bajar los sorteos cuando se pueda.");
+    return QStringLiteral("No se han podido añadir los sorteos nuevos al archivo numeros.dat "
+                          "(puede que el disco esté lleno o que la carpeta de datos no admita "
+                          "escritura): se ha dejado como estaba. Vuelva a bajar los sorteos.");
 }
 
 QString corruptReportText(const QString& mail) {

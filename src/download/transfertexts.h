@@ -1,5 +1,7 @@
 #pragma once
 
+class StoreError;
+
 #include <QDate>
 #include <QString>
 
@@ -40,6 +42,6 @@ QString newDrawsText(int count);
 QString missingDrawsText(double newestStored, QDate windowFirstDay);
 // A cache or draw file that could not be written.
 QString cacheWriteText();
-QString drawWriteText(int written);
+QString drawWriteText(const StoreError& error);
 // What the report box shows after a corrupt answer.
 QString corruptReportText(const QString& mail);

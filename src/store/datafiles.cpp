@@ -72,6 +72,14 @@ void DataFiles::writeDraw(int n, const DrawRecord& draw) {
     draws_.write(n, draw.encode());
 }
 
+void DataFiles::appendDraws(int n, const QList<DrawRecord>& draws) {
+    QList<QByteArray> records;
+    records.reserve(draws.size());
+    for (const DrawRecord& d : draws)
+        records.append(d.encode());
+    draws_.write(n, records);
+}
+
 QList<DrawRecord> DataFiles::readAllDraws() {
     QList<DrawRecord> out;
     const QList<QByteArray> records = draws_.readAll();

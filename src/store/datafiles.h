@@ -37,6 +37,8 @@ public:
     QList<PenaRecord> readAllPenas();
     std::optional<DrawRecord> readDraw(int n);
     void writeDraw(int n, const DrawRecord& draw);
+    // Appends draws at record n on, all of them or none.
+    void appendDraws(int n, const QList<DrawRecord>& draws);
     QList<DrawRecord> readAllDraws();
     SettingsRecord readSettings();
     void writeSettings(const SettingsRecord& settings);

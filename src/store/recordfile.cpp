@@ -75,24 +75,34 @@ std::optional<QByteArray> RecordFile::read(int n) {
 }
 
 void RecordFile::write(int n, const QByteArray& record) {
-    if (n < 1 || n > kMaxRecords)
+    write(n, QList<QByteArray>{record});
+}
+
+void RecordFile::write(int n, const QList<QByteArray>& records) {
+    const qsizetype last = n + records.size() - 1;
+    if (n < 1 || last > kMaxRecords)
         throw StoreError(StoreError::Kind::TooManyRecords,
-                         QStringLiteral("%1: record %2").arg(path_).arg(n));
+                         QStringLiteral("%1: record %2").arg(path_).arg(last));
     requireWritable();
-    QByteArray image = record.left(length_);
-    image.append(QByteArray(length_ - image.size(), '\0'));
+    if (records.isEmpty()) return;
+    QByteArray image;
+    image.reserve(records.size() * length_);
+    for (const QByteArray& r : records) {
+        image.append(r.left(length_));
+        image.append(QByteArray(length_ - std::min<qsizetype>(r.size(), length_), '\0'));
+    }
     const qint64 at = qint64(n - 1) * length_;
     const qint64 size = file_.size();
     // What the write covers now, to put back if it fails half way.
     QByteArray old;
-    if (at < size && file_.seek(at)) old = file_.read(length_);
+    if (at < size && file_.seek(at)) old = file_.read(image.size());
     if (!file_.seek(at))
         throw StoreError(StoreError::Kind::Io,
                          QStringLiteral("%1: %2").arg(path_, file_.errorString()));
-    if (ops_->write(file_, image.constData(), length_) == length_) return;
+    if (ops_->write(file_, image.constData(), image.size()) == image.size()) return;
     const QString why = file_.errorString();
     // Rewriting bytes already on disk needs no new space, so this undo holds
-    // even on a full disk; a record that grew the file is cut off again.
+    // even on a full disk; what grew the file is cut off again.
     if (!old.isEmpty() && file_.seek(at)) file_.write(old);
     if (file_.size() > size) file_.resize(size);
     throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: %2").arg(path_, why));

@@ -43,6 +43,8 @@ public:
     // Writes record n, extending the file. A failed write leaves the file as
     // it was and throws StoreError; past 32 766 records nothing is written.
     void write(int n, const QByteArray& record);
+    // Writes records n, n + 1 ... in one step: all of them, or none.
+    void write(int n, const QList<QByteArray>& records);
     // Whole records in the file, counted by reading; a trailing fragment
     // does not count.
     int count();

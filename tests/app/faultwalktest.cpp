@@ -7,6 +7,7 @@
 #include "check/checking.h"
 #include "create/numbergrid.h"
 #include "create/penaform.h"
+#include "download/cache.h"
 #include "store/appstate.h"
 #include "store/drawstore.h"
 #include "support/fakes.h"
@@ -71,6 +72,15 @@ struct Operation {
     // One attempt; true when the user was told of a failure.
     std::function<bool(Folder&)> run;
 };
+
+bool throwsStoreError(const std::function<void()>& write) {
+    try {
+        write();
+        return false;
+    } catch (const StoreError&) {
+        return true;
+    }
+}
 
 bool toldOfFailure(const ScriptedPrompter& prompter) {
     for (const auto& s : prompter.shown)
@@ -140,15 +150,32 @@ const Operation kOperations[] = {
          const ResultsLists lists = buildSimpleResults(f.state, f.blink, 6);
          return !lists.stored.failure.isEmpty();
      }},
+    // The download's two writes; the transfer turns their errors into messages.
+    {"replace the answer cache",
+     {},
+     [](Folder& f) {
+         return throwsStoreError([&] { replaceCache(f.state.files, "\"[{\"\"a\"\":1}]\"\r\n"); });
+     }},
+    {"append new draws",
+     {},
+     [](Folder& f) {
+         QList<DrawRecord> newer;
+         for (int i = 1; i <= 3; ++i)
+             newer.append(makeDraw(QDate(2023, 1, 20).addDays(7 * i), {7, 8, 9, 10, 11}, {3, 4}));
+         const bool failed =
+             throwsStoreError([&] { f.state.files.appendDraws(f.state.nextDrawRecord, newer); });
+         f.recount();
+         return failed;
+     }},
 };
 
 struct Images {
-    QByteArray penas, draws;
+    QByteArray penas, draws, cache;
     bool operator==(const Images&) const = default;
 };
 
 Images imagesOf(const Folder& f) {
-    return {f.file("apuestas.dat"), f.file("numeros.dat")};
+    return {f.file("apuestas.dat"), f.file("numeros.dat"), f.file("www.txt")};
 }
 
 } // namespace
@@ -182,6 +209,7 @@ TEST(FaultWalk, EveryFailedStepLeavesOldOrNewFilesTellsTheUserAndARetryWorks) {
             const Images now = imagesOf(f);
             EXPECT_TRUE(now.penas == before.penas || now.penas == after.penas);
             EXPECT_TRUE(now.draws == before.draws || now.draws == after.draws);
+            EXPECT_TRUE(now.cache == before.cache || now.cache == after.cache);
             EXPECT_EQ(now, before) << "a failed step changed a file";
             EXPECT_TRUE(f.state.files.penas().isWritable());
             EXPECT_TRUE(f.state.files.draws().isWritable());
