@@ -132,7 +132,7 @@ TEST_F(DrawsTabTest, ListsTheDrawsNewestFirstWithTheirTexts) {
     EXPECT_EQ(tab->drawList()->font().family(), QStringLiteral("Courier"));
 
     tab->show();
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tab.get()));
     tab->grab().save(QStringLiteral("/tmp/vantiko-drawstab.png"));
 }
 
@@ -176,7 +176,6 @@ TEST_F(DrawsTabTest, ChartFollowsTheOptionsAndComesBackToNumbersAfterARecount) {
     EXPECT_EQ(s[1][1], 2.0);  // star 2
     EXPECT_EQ(s[1][4], 1.0);  // star 5
     EXPECT_EQ(s[1][10], 1.0); // star 11
-    QTest::qWait(20);
     tab->grab().save(QStringLiteral("/tmp/vantiko-drawstab-stars.png"));
 
     tab->refreshDrawList();
@@ -281,7 +280,7 @@ TEST_F(DrawsTabTest, FullFileListsAndChartsWellUnderASecond) {
     state->nextDrawRecord = state->files.draws().count() + 1;
     ASSERT_EQ(state->nextDrawRecord, 32767);
     tab->show();
-    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tab.get()));
 
     QElapsedTimer timer;
     timer.start();
@@ -317,7 +316,7 @@ TEST(DrawsTabInMainWindow, StartUpListsAFullFileAndADamagedOneEndsEmpty) {
         EXPECT_EQ(window.drawsTab()->totalLabel()->text(), QStringLiteral("TOTAL: 32766 sorteos."));
         window.tabs()->setCurrentIndex(3);
         window.show();
-        QTest::qWait(50);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         window.grab().save(QStringLiteral("/tmp/vantiko-mainwindow-stats.png"));
     }
 
