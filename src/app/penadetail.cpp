@@ -2,6 +2,7 @@
 
 #include "app/effectiveness.h"
 #include "app/status.h"
+#include "store/dayfilter.h"
 
 QString numbersText(const qint16* numbers, int count) {
     QStringList parts;

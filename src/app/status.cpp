@@ -2,12 +2,9 @@
 
 #include "store/datafiles.h"
 #include "store/dates.h"
+#include "store/dayfilter.h"
 
 #include <cmath>
-
-bool dayFilterPlays(const QString& trimmedDayFilter, double drawDate) {
-    return trimmedDayFilter == QStringLiteral("Todos") || trimmedDayFilter == diasemana(drawDate);
-}
 
 int countPlayedDraws(const QList<DrawRecord>& draws, const QList<PenaRecord>& penas) {
     if (penas.isEmpty()) return 0;

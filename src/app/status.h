@@ -30,8 +30,6 @@ StatusView computeStatus(DataFiles& files, QDate today);
 // Draws from the first one not older than peña 1's creation on, that some
 // peña plays; each draw at most once.
 int countPlayedDraws(const QList<DrawRecord>& draws, const QList<PenaRecord>& penas);
-// Whether a peña with this day filter plays a draw held on that date.
-bool dayFilterPlays(const QString& trimmedDayFilter, double drawDate);
 // The next Tuesday or Friday from today (from tomorrow when today's draw is stored).
 QDate nextDrawDate(QDate today, double latestDrawDate);
 // The weeks-missing warning; empty when the file is at most 7 days old.

@@ -35,17 +35,11 @@ int classifyHits(int numbersHit, int starsHit) {
 }
 
 int dayFilterCode(const PenaRecord& pena) {
-    const QString filter = pena.dayFilterText();
-    if (filter == QLatin1String("Todos")) return 0;
-    // 2024-01-01 is a Monday.
-    for (int d = 1; d <= 7; ++d)
-        if (filter == diasemana(QDate(2024, 1, d))) return d;
-    return -1;
+    return dayFilterCode(pena.dayFilterText());
 }
 
 int drawWeekday(const DrawRecord& draw) {
-    const QDate date = dateFromOle(draw.drawDate);
-    return date.isValid() ? date.dayOfWeek() : 8;
+    return drawWeekday(draw.drawDate);
 }
 
 bool penaPlaysDraw(const PenaRecord& pena, const DrawRecord& draw, bool showHistory) {

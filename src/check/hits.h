@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/dayfilter.h"
 #include "store/records.h"
 
 #include <cstdint>
@@ -35,14 +36,9 @@ constexpr bool multipleWins(int numbersHit, int starsHit) {
     return numbersHit >= 2 || (numbersHit == 1 && starsHit == 2);
 }
 
-// The peña's day filter as a code: 0 "Todos", 1..7 a weekday (Monday = 1),
-// -1 anything else (plays no draw).
+// The peña's day filter and a draw's weekday as the codes of store/dayfilter.h.
 int dayFilterCode(const PenaRecord& pena);
-// The weekday of a draw (Monday = 1), 8 for a date that is no day at all.
 int drawWeekday(const DrawRecord& draw);
-constexpr bool dayCodePlays(int filterCode, int weekday) {
-    return filterCode == 0 || filterCode == weekday;
-}
 
 // Created on or before the draw (or the history view is on), and the trimmed
 // day filter is the draw's weekday or "Todos".

@@ -41,13 +41,13 @@ CreationForm::CreationForm(AppState& state, Platform& platform, int newPenaMode,
     days->addButton(both_);
     both_->setChecked(true);
     connect(tuesday_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) form_.setDay(DayChoice::Tuesday);
+        if (on) form_.setDay(DayFilter::Tuesday);
     });
     connect(friday_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) form_.setDay(DayChoice::Friday);
+        if (on) form_.setDay(DayFilter::Friday);
     });
     connect(both_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) form_.setDay(DayChoice::Both);
+        if (on) form_.setDay(DayFilter::Both);
     });
 
     grid_ = new NumberGridWidget(form_, this);
@@ -106,13 +106,13 @@ CreationForm::CreationForm(AppState& state, Platform& platform, int newPenaMode,
     sync();
 }
 
-QRadioButton* CreationForm::dayOption(DayChoice day) const {
+QRadioButton* CreationForm::dayOption(DayFilter day) const {
     switch (day) {
-    case DayChoice::Tuesday:
+    case DayFilter::Tuesday:
         return tuesday_;
-    case DayChoice::Friday:
+    case DayFilter::Friday:
         return friday_;
-    case DayChoice::Both:
+    case DayFilter::Both:
         return both_;
     }
     return both_;

@@ -33,7 +33,7 @@ public:
     QTextEdit* betList() const { return betList_; }
     QLabel* instructionLabel() const { return instruction_; }
     QLabel* betNumberLabel() const { return betNumber_; }
-    QRadioButton* dayOption(DayChoice day) const;
+    QRadioButton* dayOption(DayFilter day) const;
     QPushButton* aleatorioButton() const { return aleatorio_; }
     QPushButton* borrarButton() const { return borrar_; }
     QPushButton* grabarButton() const { return grabar_; }

@@ -26,7 +26,7 @@ void PenaForm::open(int newPenaMode) {
     pending_ = PenaRecord();
     nameOnlyMode_ = false;
     grid_.reset();
-    day_ = DayChoice::Both;
+    day_ = DayFilter::Both;
     reset();
 }
 
@@ -264,17 +264,7 @@ SaveResult PenaForm::saveNewPena() {
     if (next > state_.penaLimit) return SaveResult::PenaLimit;
 
     PenaRecord record = pending_;
-    switch (day_) {
-    case DayChoice::Tuesday:
-        record.setDayFilter(QStringLiteral("Martes"));
-        break;
-    case DayChoice::Friday:
-        record.setDayFilter(QStringLiteral("Viernes"));
-        break;
-    case DayChoice::Both:
-        record.setDayFilter(QStringLiteral("Todos"));
-        break;
-    }
+    record.setDayFilter(dayFilterText(day_));
     record.hits.fill(0);
     record.betMode = static_cast<qint16>(mode_ != 0 ? mode_ : completeBets_);
     record.lastCounted = 0;

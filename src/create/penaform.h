@@ -5,6 +5,7 @@
 #include "platform/prompter.h"
 #include "platform/random.h"
 #include "store/appstate.h"
+#include "store/dayfilter.h"
 #include "store/records.h"
 
 #include <QList>
@@ -26,8 +27,6 @@ struct BetListSpan {
     Colour colour;
     bool operator==(const BetListSpan&) const = default;
 };
-
-enum class DayChoice { Tuesday, Friday, Both };
 
 enum class SaveResult {
     Saved,
@@ -80,8 +79,8 @@ public:
     std::optional<FormMessage> setName(const QString& text);
     const QString& name() const { return name_; }
 
-    DayChoice day() const { return day_; }
-    void setDay(DayChoice day) { day_ = day; }
+    DayFilter day() const { return day_; }
+    void setDay(DayFilter day) { day_ = day; }
 
     // A click on grid cell 1..62.
     std::optional<FormMessage> clickCell(int cell);
@@ -119,7 +118,7 @@ private:
     QString betList_;
     bool firstLine_ = false;
     QString name_;
-    DayChoice day_ = DayChoice::Both;
+    DayFilter day_ = DayFilter::Both;
     bool grabarEnabled_ = false;
     bool borrarEnabled_ = false;
     bool aleatorioEnabled_ = true;

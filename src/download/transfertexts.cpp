@@ -2,18 +2,10 @@
 
 #include "download/request.h"
 #include "store/dates.h"
+#include "store/dayfilter.h"
 #include "store/storeerror.h"
 
 #include <QDate>
-
-namespace {
-
-bool isDrawDay(QDate d) {
-    const QString name = diasemana(d);
-    return name == QStringLiteral("Martes") || name == QStringLiteral("Viernes");
-}
-
-} // namespace
 
 QString newDrawsText(int count) {
     return QString::number(count) +
@@ -23,12 +15,12 @@ QString newDrawsText(int count) {
 QString missingDrawsText(double newestStored, QDate windowFirstDay) {
     if (newestStored == 0) return QString();
     QDate first = dateFromOle(newestStored).addDays(1);
-    while (first < windowFirstDay && !isDrawDay(first))
+    while (first < windowFirstDay && !isDrawWeekday(first))
         first = first.addDays(1);
     QDate last = windowFirstDay.addDays(-1);
-    while (last > first && !isDrawDay(last))
+    while (last > first && !isDrawWeekday(last))
         last = last.addDays(-1);
-    if (first >= windowFirstDay || !isDrawDay(last)) return QString();
+    if (first >= windowFirstDay || !isDrawWeekday(last)) return QString();
     return QStringLiteral("Faltan los sorteos del %1 al %2: el servidor sólo da los sorteos de "
                           "los últimos %3 días. Puede añadirlos importando un archivo de "
                           "sorteos completo con \"Añadir todos los sorteos\" en la pestaña "

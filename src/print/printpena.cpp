@@ -1,6 +1,7 @@
 #include "print/printpena.h"
 
 #include "app/penadetail.h"
+#include "store/dayfilter.h"
 
 #include <algorithm>
 
@@ -84,7 +85,7 @@ private:
     }
 
     void plainTexts(const PlayslipLayout& slip, int i) {
-        const bool both = days_ == QStringLiteral("Todos");
+        const bool both = days_ == dayFilterText(DayFilter::Both);
         surface_.text(slip.penaLine(), penaLineText(name_, i, playslips_));
         surface_.text(slip.participationLine(), QStringLiteral("Participación para:"));
         surface_.text(slip.daysLine(both),
@@ -92,7 +93,7 @@ private:
     }
 
     DayBox dayBox() {
-        if (days_ != QStringLiteral("Todos")) return DayBox::SingleDay;
+        if (days_ != dayFilterText(DayFilter::Both)) return DayBox::SingleDay;
         if (twoWeeks_ == TwoWeeks::NotAsked)
             twoWeeks_ = prompter_.ask(kTwoWeeksQuestion, kTwoWeeksTitle, MessageIcon::Question)
                             ? TwoWeeks::Yes

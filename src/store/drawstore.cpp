@@ -2,6 +2,7 @@
 
 #include "platform/sites.h"
 #include "store/dates.h"
+#include "store/dayfilter.h"
 #include "store/penastore.h"
 
 #include <QDir>
@@ -75,8 +76,7 @@ int errorNumber(const StoreError& error) {
 
 bool isImportableDrawFile(const std::optional<DrawRecord>& first) {
     if (!first || !(first->drawDate > 1.0)) return false;
-    const QString day = diasemana(first->drawDate);
-    return day == QStringLiteral("Martes") || day == QStringLiteral("Viernes");
+    return isDrawWeekday(dateFromOle(first->drawDate));
 }
 
 int resetPenaHits(DataFiles& files, QDate today) {

@@ -114,7 +114,7 @@ TEST(CreationFlow, CreatesASimpleAndAMultiplePenaFromThePenaManagerTab) {
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowActive(form));
     typeText(form->nameBox(), QStringLiteral("múltiple"));
-    click(form->dayOption(DayChoice::Friday));
+    click(form->dayOption(DayFilter::Friday));
     for (int cell : {50, 1, 17, 33, 2, 40, 9, 28})
         clickCell(form, cell);
     runTransition(form);

@@ -158,7 +158,7 @@ TEST(CreationFormWindow, MarksABetOnTheGridAndSavesIt) {
     CreationForm form(f.state, f.fake.platform, 0);
     form.show();
     EXPECT_EQ(form.betNumberLabel()->text(), QStringLiteral("1"));
-    EXPECT_TRUE(form.dayOption(DayChoice::Both)->isChecked());
+    EXPECT_TRUE(form.dayOption(DayFilter::Both)->isChecked());
     EXPECT_FALSE(form.grabarButton()->isEnabled());
     EXPECT_FALSE(form.borrarButton()->isEnabled());
     EXPECT_TRUE(form.aleatorioButton()->isEnabled());
@@ -222,7 +222,7 @@ TEST(CreationFormWindow, MarksABetOnTheGridAndSavesIt) {
     EXPECT_FALSE(form.core().grid().isMarked(8));
 
     QTest::keyClicks(form.nameBox(), QStringLiteral("martes"));
-    click(form.dayOption(DayChoice::Tuesday));
+    click(form.dayOption(DayFilter::Tuesday));
     QSignalSpy saved(&form, &CreationForm::penaSaved);
     click(form.grabarButton());
     EXPECT_EQ(saved.count(), 1);
@@ -241,7 +241,7 @@ TEST(CreationFormWindow, MarksABetOnTheGridAndSavesIt) {
     EXPECT_FALSE(form.grabarButton()->isEnabled());
     EXPECT_FALSE(form.borrarButton()->isEnabled());
     EXPECT_TRUE(form.aleatorioButton()->isEnabled());
-    EXPECT_TRUE(form.dayOption(DayChoice::Tuesday)->isChecked());
+    EXPECT_TRUE(form.dayOption(DayFilter::Tuesday)->isChecked());
 }
 
 TEST(CreationFormWindow, MultipleBetShowsTwoLines) {

@@ -62,7 +62,7 @@ TEST_F(PenaFormTest, OpensForTheChosenMode) {
     EXPECT_FALSE(form.grabarEnabled());
     EXPECT_FALSE(form.borrarEnabled());
     EXPECT_TRUE(form.aleatorioEnabled());
-    EXPECT_EQ(form.day(), DayChoice::Both);
+    EXPECT_EQ(form.day(), DayFilter::Both);
     EXPECT_EQ(form.phase(), Phase::Numbers);
 
     form.open(174);
@@ -299,7 +299,7 @@ TEST_F(PenaFormTest, NameBoxRules) {
 TEST_F(PenaFormTest, SavesASimplePena) {
     form.open(0);
     form.setName(QStringLiteral("LOS DE ÑOÑO"));
-    form.setDay(DayChoice::Friday);
+    form.setDay(DayFilter::Friday);
     enterBet({33, 3, 47, 12, 25}, {11, 2});
     enterBet({1, 2, 3, 4, 5}, {1, 2});
     enterBet({6, 7, 8, 9, 10}, {3, 4});
@@ -332,7 +332,7 @@ TEST_F(PenaFormTest, SavesASimplePena) {
     EXPECT_FALSE(form.grabarEnabled());
     EXPECT_FALSE(form.borrarEnabled());
     EXPECT_TRUE(form.aleatorioEnabled());
-    EXPECT_EQ(form.day(), DayChoice::Friday);
+    EXPECT_EQ(form.day(), DayFilter::Friday);
     EXPECT_TRUE(form.grid().isMarked(20));
     EXPECT_EQ(form.pendingPena().numbers[0][0], 0);
 
