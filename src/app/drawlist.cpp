@@ -1,16 +1,10 @@
 #include "app/drawlist.h"
 
+#include "store/bettext.h"
 #include "store/dates.h"
 
 QString drawListNumbersText(const DrawRecord& draw) {
-    QString text;
-    text.reserve(14);
-    for (int k = 0; k < 4; ++k) {
-        text += QString::number(draw.numbers[k]).rightJustified(2, QLatin1Char(' '));
-        text += QLatin1Char('-');
-    }
-    text += QString::number(draw.numbers[4]);
-    return text;
+    return betValuesText(draw.numbers.data(), 5, Padding::AllButLast);
 }
 
 QString drawListStarsText(const DrawRecord& draw) {

@@ -2,20 +2,15 @@
 
 #include "app/effectiveness.h"
 #include "app/status.h"
+#include "store/bettext.h"
 #include "store/dayfilter.h"
 
 QString numbersText(const qint16* numbers, int count) {
-    QStringList parts;
-    for (int k = 0; k < count; ++k)
-        parts.append(QStringLiteral("%1").arg(numbers[k], 2, 10, QLatin1Char(' ')));
-    return parts.join(QLatin1Char('-'));
+    return betValuesText(numbers, count, Padding::All);
 }
 
 QString starsText(const qint16* stars, int count) {
-    QStringList parts;
-    for (int k = 0; k < count; ++k)
-        parts.append(QString::number(stars[k]));
-    return parts.join(QLatin1Char('-'));
+    return betValuesText(stars, count, Padding::None);
 }
 
 PenaDetailView emptyPenaDetail() {

@@ -1,22 +1,12 @@
 #include "create/penaform.h"
 
+#include "store/bettext.h"
 #include "store/cp1252.h"
 #include "store/dates.h"
 #include "store/penastore.h"
 #include "store/storeerror.h"
 
 #include <algorithm>
-
-namespace {
-
-// " 7-" style: a space before a value below 10, a dash unless it is the last.
-void appendValue(QString& text, int value, bool last) {
-    if (value < 10) text.append(QLatin1Char(' '));
-    text.append(QString::number(value));
-    if (!last) text.append(QLatin1Char('-'));
-}
-
-} // namespace
 
 PenaForm::PenaForm(AppState& state, const Clock& clock, RandomSource& random)
     : state_(state), clock_(clock), random_(random) {}
@@ -152,20 +142,14 @@ void PenaForm::completeBet() {
     numbers.fill(0);
     stars.fill(0);
 
-    QString numbersText;
     int k = 0;
-    for (int cell = 1; cell <= NumberGrid::kNumbers; ++cell) {
-        if (!grid_.isMarked(cell)) continue;
-        numbers[k++] = static_cast<qint16>(cell);
-        appendValue(numbersText, cell, k == n_);
-    }
-    QString starsText;
+    for (int cell = 1; cell <= NumberGrid::kNumbers; ++cell)
+        if (grid_.isMarked(cell)) numbers[k++] = static_cast<qint16>(cell);
+    const QString numbersText = betValuesText(numbers.data(), k, Padding::All);
     k = 0;
-    for (int star = 1; star <= NumberGrid::kStars; ++star) {
-        if (!grid_.isMarked(NumberGrid::starCell(star))) continue;
-        stars[k++] = static_cast<qint16>(star);
-        appendValue(starsText, star, k == s_);
-    }
+    for (int star = 1; star <= NumberGrid::kStars; ++star)
+        if (grid_.isMarked(NumberGrid::starCell(star))) stars[k++] = static_cast<qint16>(star);
+    const QString starsText = betValuesText(stars.data(), k, Padding::All);
     grid_.reset();
 
     if (firstLine_) betList_.append(QLatin1Char('\n'));
