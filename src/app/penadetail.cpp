@@ -2,8 +2,13 @@
 
 #include "app/effectiveness.h"
 #include "app/status.h"
+#include "check/categories.h"
 #include "store/bettext.h"
 #include "store/dayfilter.h"
+
+QString hitCaption(int k) {
+    return QStringLiteral("-Aciertos de %1+%2: ").arg(category(k).numbers).arg(category(k).stars);
+}
 
 QString numbersText(const qint16* numbers, int count) {
     return betValuesText(numbers, count, Padding::All);

@@ -26,6 +26,8 @@ inline const QString kCorruptPenaFileText =
     QStringLiteral("Error crítico: fichero apuestas.dat corrupto.");
 
 // "%2d" numbers joined by "-", e.g. " 1- 2-10-11-50"; stars plain, e.g. "2-11".
+// "-Aciertos de 5+2: ": the caption of category k = 1..13's counter.
+QString hitCaption(int k);
 QString numbersText(const qint16* numbers, int count);
 QString starsText(const qint16* stars, int count);
 

@@ -19,12 +19,6 @@
 
 namespace {
 
-const char* const kCategoryCaptions[13] = {
-    "-Aciertos de 5+2: ", "-Aciertos de 5+1: ", "-Aciertos de 5+0: ", "-Aciertos de 4+2: ",
-    "-Aciertos de 4+1: ", "-Aciertos de 4+0: ", "-Aciertos de 3+2: ", "-Aciertos de 2+2: ",
-    "-Aciertos de 3+1: ", "-Aciertos de 3+0: ", "-Aciertos de 1+2: ", "-Aciertos de 2+1: ",
-    "-Aciertos de 2+0: "};
-
 // The lists' heights are given for rows of 225 twips; here a row is as high
 // as the font makes it.
 int listPixels(int twips, const QFont& font) {
@@ -59,7 +53,7 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     auto* counterGrid = new QGridLayout(counters);
     counterGrid->setVerticalSpacing(1);
     for (int k = 0; k < 13; ++k) {
-        counterGrid->addWidget(new QLabel(QString::fromUtf8(kCategoryCaptions[k]), counters), k, 0);
+        counterGrid->addWidget(new QLabel(hitCaption(k + 1), counters), k, 0);
         hitValues_[k] = new QLabel(QStringLiteral("0"), counters);
         hitValues_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         counterGrid->addWidget(hitValues_[k], k, 1);

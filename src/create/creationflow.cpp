@@ -78,7 +78,9 @@ void CreationFlow::onChosen(int mode) {
 }
 
 bool CreationFlow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form_ && event->type() == QEvent::WindowActivate) handingOver_ = false;
+    // The type first: the pointer is only looked at for a live window, never
+    // for one being destroyed.
+    if (event->type() == QEvent::WindowActivate && watched == form_) handingOver_ = false;
     return QObject::eventFilter(watched, event);
 }
 

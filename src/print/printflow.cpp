@@ -60,6 +60,8 @@ void PrintFlow::closeWindow() {
 }
 
 bool PrintFlow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::WindowActivate) handingOver_ = false;
+    // The type first: the pointer is only looked at for a live window, never
+    // for one being destroyed.
+    if (event->type() == QEvent::WindowActivate && watched == window_) handingOver_ = false;
     return QObject::eventFilter(watched, event);
 }
