@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages Vantiko needs to build, run and test.
 set -euo pipefail
 packages=(
-  g++ cmake ninja-build ccache
+  g++ cmake ninja-build ccache clang-format
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-pdf-dev qt6-translations-l10n
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev

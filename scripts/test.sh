@@ -9,6 +9,7 @@ build=${VANTIKO_BUILD:-$top/build}
 export QT_QPA_PLATFORM=offscreen
 
 VANTIKO_BUILD=$build "$top/scripts/build.sh" -DVANTIKO_WERROR=ON
+cmake --build "$build" --target format-check
 ctest --test-dir "$build" --output-on-failure -j2
 
 sanitize=${VANTIKO_SANITIZE_BUILD:-$build-sanitize}

@@ -1,6 +1,6 @@
+#include "store/penastore.h"
 #include "store/datafiles.h"
 #include "store/dates.h"
-#include "store/penastore.h"
 #include "store/storeerror.h"
 #include "support/faultyops.h"
 #include "support/tempfolder.h"

@@ -1,5 +1,5 @@
-#include "store/datafiles.h"
 #include "store/recordfile.h"
+#include "store/datafiles.h"
 #include "store/storeerror.h"
 #include "support/tempfolder.h"
 
