@@ -13,6 +13,7 @@
 #include "download/transferpanel.h"
 #include "platform/qthttpclient.h"
 #include "platform/sites.h"
+#include "platform/twips.h"
 #include "print/printflow.h"
 #include "store/appstate.h"
 #include "store/folder.h"
@@ -139,7 +140,7 @@ void MainWindow::startUp(const QString& folder) {
         const QRect screen = QApplication::primaryScreen()
                                  ? QApplication::primaryScreen()->availableGeometry()
                                  : QRect();
-        move(screen.left() + 25 / 15, screen.top() + 50 / 15);
+        move(screen.left() + twipsToPixels(25), screen.top() + twipsToPixels(50));
     });
     state_.appFolder = withTrailingSeparator(folder);
     QDir::setCurrent(state_.appFolder);

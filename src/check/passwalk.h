@@ -9,6 +9,21 @@
 // peña the pass looks at has LastCounted moved to the newest draw of the
 // window at its oldest draw. The simple pass leaves multiple-bet peñas to the
 // multiple pass and only notes that one was met.
+// Clears the rows, marks no peña changed and codes every day filter once.
+inline PassStart startPass(ResultsList& list, PassResult& result) {
+    PassStart start;
+    start.penaCount = int(list.penas.size());
+    start.drawCount = int(list.draws.size());
+    result.changed.assign(std::size_t(start.penaCount), false);
+    list.rows.clear();
+    if (start.drawCount == 0) return start;
+    start.filters.reserve(std::size_t(start.penaCount));
+    for (const PenaRecord& pena : list.penas)
+        start.filters.push_back(dayFilterCode(pena));
+    start.newest = list.draws[0].drawDate;
+    return start;
+}
+
 template <class Block>
 PassResult walkWindow(ResultsList& list, const PassOptions& options, ListKind kind, Block&& block) {
     PassResult result;

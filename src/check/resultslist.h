@@ -36,8 +36,6 @@ struct PassStart {
     std::vector<int> filters; // day filter code per peña
     double newest = 0;        // date of the newest draw of the window
 };
-// Clears the rows, marks no peña changed and codes every day filter once.
-PassStart startPass(ResultsList& list, PassResult& result);
 
 // The passes over the peñas and the window held in `list`: they fill
 // list.rows and add the prizes to list.penas' hits, advancing LastCounted at

@@ -5,6 +5,7 @@
 #include "check/resultstext.h"
 #include "check/viewmenu.h"
 #include "platform/platform.h"
+#include "platform/twips.h"
 #include "store/appstate.h"
 
 #include <QCheckBox>
@@ -26,7 +27,6 @@ const QString kCaptions[2] = {QStringLiteral("S E N C I L L A"), QStringLiteral(
 const QString kRedLook = QStringLiteral("QPushButton { background-color: rgb(255, 0, 0); "
                                         "border: 1px solid rgb(128, 0, 0); padding: 3px 6px; }");
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kListWidthTwips[2] = {7601, 8801};
 
 QTableView* makeList(ResultsModel* model, QWidget* parent) {
@@ -48,9 +48,9 @@ QTableView* makeList(ResultsModel* model, QWidget* parent) {
     columns->setSectionsClickable(false);
     columns->setStretchLastSection(true);
     for (int c = 0; c < model->columnCount(); ++c)
-        columns->resizeSection(c, columnWidthTwips(model->kind(), c) / kTwipsPerPixel);
+        columns->resizeSection(c, twipsToPixels(columnWidthTwips(model->kind(), c)));
     const int index = model->kind() == ListKind::Simple ? 0 : 1;
-    view->setMinimumWidth(kListWidthTwips[index] / kTwipsPerPixel);
+    view->setMinimumWidth(twipsToPixels(kListWidthTwips[index]));
     return view;
 }
 

@@ -2,20 +2,6 @@
 
 #include <algorithm>
 
-PassStart startPass(ResultsList& list, PassResult& result) {
-    PassStart start;
-    start.penaCount = int(list.penas.size());
-    start.drawCount = int(list.draws.size());
-    result.changed.assign(std::size_t(start.penaCount), false);
-    list.rows.clear();
-    if (start.drawCount == 0) return start;
-    start.filters.reserve(std::size_t(start.penaCount));
-    for (const PenaRecord& pena : list.penas)
-        start.filters.push_back(dayFilterCode(pena));
-    start.newest = list.draws[0].drawDate;
-    return start;
-}
-
 int simpleBetCount(int betMode) {
     return std::clamp(betMode, 0, kMaxBets);
 }

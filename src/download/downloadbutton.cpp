@@ -1,5 +1,7 @@
 #include "download/downloadbutton.h"
 
+#include "platform/twips.h"
+
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,9 +9,8 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 // The button is 1840 x 1320 twips; image 1 inside 240 < x < 1600, 240 < y < 1080.
-const QSize kSize(1840 / kTwipsPerPixel, 1320 / kTwipsPerPixel);
+const QSize kSize(twipsToPixels(1840), twipsToPixels(1320));
 
 bool inMiddle(QPointF p) {
     const double x = p.x() * kTwipsPerPixel;
