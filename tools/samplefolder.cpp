@@ -13,12 +13,16 @@ namespace {
 DrawRecord randomDraw(std::mt19937& rng, QDate day) {
     DrawRecord d;
     std::vector<int> numbers(50), stars(12);
-    for (int i = 0; i < 50; ++i) numbers[i] = i + 1;
-    for (int i = 0; i < 12; ++i) stars[i] = i + 1;
+    for (int i = 0; i < 50; ++i)
+        numbers[i] = i + 1;
+    for (int i = 0; i < 12; ++i)
+        stars[i] = i + 1;
     std::shuffle(numbers.begin(), numbers.end(), rng);
     std::shuffle(stars.begin(), stars.end(), rng);
-    for (int k = 0; k < 5; ++k) d.numbers[k] = static_cast<qint16>(numbers[k]);
-    for (int k = 0; k < 2; ++k) d.stars[k] = static_cast<qint16>(stars[k]);
+    for (int k = 0; k < 5; ++k)
+        d.numbers[k] = static_cast<qint16>(numbers[k]);
+    for (int k = 0; k < 2; ++k)
+        d.stars[k] = static_cast<qint16>(stars[k]);
     d.drawDate = oleFromDate(day);
     return d;
 }
@@ -52,7 +56,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
     const QDate last = argc > 2 ? QDate::fromString(QString::fromLatin1(argv[2]), Qt::ISODate)
                                 : QDate::currentDate();
-    for (const QString& f : {kPenaFile, kDrawFile}) QFile::remove(folder + f);
+    for (const QString& f : {kPenaFile, kDrawFile})
+        QFile::remove(folder + f);
     DataFiles files;
     files.openAll(folder);
 
@@ -61,7 +66,8 @@ int main(int argc, char** argv) {
     for (QDate day = last.addDays(-364); day <= last; day = day.addDays(1))
         if (day.dayOfWeek() == Qt::Tuesday || day.dayOfWeek() == Qt::Friday)
             draws.append(randomDraw(rng, day));
-    for (int i = 0; i < draws.size(); ++i) files.writeDraw(i + 1, draws[i]);
+    for (int i = 0; i < draws.size(); ++i)
+        files.writeDraw(i + 1, draws[i]);
 
     const QDate created = last.addDays(-120);
     const QList<PenaRecord> penas = {
@@ -73,7 +79,8 @@ int main(int argc, char** argv) {
         pena(QStringLiteral("FAMILIA GARCÍA"), QStringLiteral("Viernes"), created, 174,
              {{2, 9, 14, 23, 31, 40, 50}}, {{3, 4, 6, 10}}),
     };
-    for (int i = 0; i < penas.size(); ++i) files.writePena(i + 1, penas[i]);
+    for (int i = 0; i < penas.size(); ++i)
+        files.writePena(i + 1, penas[i]);
     files.closeAll();
     std::printf("%lld sorteos y %lld peñas en %s\n", static_cast<long long>(draws.size()),
                 static_cast<long long>(penas.size()), qPrintable(folder));

@@ -1,12 +1,12 @@
 #include "download/cache.h"
 
+#include "platform/nativefile.h"
 #include "store/cp1252.h"
 #include "store/datafiles.h"
 #include "store/fileops.h"
 #include "store/storeerror.h"
 
 #include <QFile>
-#include <unistd.h>
 
 QByteArray cacheLine(const QString& answer) {
     QByteArray line;
@@ -39,8 +39,7 @@ void replaceCache(DataFiles& files, const QByteArray& line) {
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw StoreError(openFailureKind(out, QIODevice::WriteOnly),
                          QStringLiteral("%1: %2").arg(work, out.errorString()));
-    const bool written =
-        out.write(line) == line.size() && out.flush() && ::fsync(out.handle()) == 0;
+    const bool written = out.write(line) == line.size() && out.flush() && nativefile::sync(out);
     const QString why = out.errorString();
     out.close();
     if (!written) {
