@@ -13,6 +13,10 @@ int main(int argc, char** argv) {
 
     QtPlatform platform;
     Program program(platform.platform, resolveDataFolder(QApplication::applicationDirPath()));
+    // The program ends when the main window closes (or the splash is closed
+    // unanswered), not when the splash makes way for it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&program, &Program::dismissed, &app, &QApplication::quit);
     program.start();
     return app.exec();
 }

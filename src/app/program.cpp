@@ -17,6 +17,7 @@ Program::~Program() {
 void Program::start() {
     splash_ = std::make_unique<SplashWindow>();
     connect(splash_.get(), &SplashWindow::entered, this, &Program::openMainWindow);
+    connect(splash_.get(), &SplashWindow::dismissed, this, &Program::dismissed);
     splash_->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         splash_->move(screen->availableGeometry().center() - splash_->rect().center());

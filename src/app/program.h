@@ -29,6 +29,8 @@ public:
 signals:
     // The main window has started up and is shown.
     void mainWindowOpened();
+    // The splash was closed without entering: the program ends.
+    void dismissed();
 
 private:
     void openMainWindow();

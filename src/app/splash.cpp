@@ -2,6 +2,7 @@
 
 #include "app/artwork.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -52,4 +53,11 @@ void SplashWindow::enter() {
     if (entered_) return;
     entered_ = true;
     emit entered();
+}
+
+void SplashWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (entered_) return;
+    timer_->stop();
+    emit dismissed();
 }

@@ -23,6 +23,11 @@ public:
 
 signals:
     void entered();
+    // Closed by the user before the main window was asked for.
+    void dismissed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QTimer* timer_;

@@ -123,6 +123,19 @@ TEST(Splash, OpensTheMainWindowAfterThirtyEightTicksOrAtOnceOnEntrar) {
     // A second press does not open a second main window.
     QTest::mouseClick(pressed.enterButton(), Qt::LeftButton);
     EXPECT_EQ(opened.count(), 1);
+
+    // Closed unanswered, the program ends instead of waiting for nothing.
+    SplashWindow closed;
+    QSignalSpy dismissed(&closed, &SplashWindow::dismissed);
+    QSignalSpy never(&closed, &SplashWindow::entered);
+    closed.show();
+    closed.close();
+    EXPECT_EQ(dismissed.count(), 1);
+    EXPECT_FALSE(closed.timer()->isActive());
+    EXPECT_EQ(never.count(), 0);
+    QSignalSpy afterEntrar(&pressed, &SplashWindow::dismissed);
+    pressed.close(); // start-up closing it after Entrar ends nothing
+    EXPECT_EQ(afterEntrar.count(), 0);
 }
 
 TEST(Menus, EveryEntryInItsPlaceRunsWhatItsButtonRuns) {
