@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
-# Starts Vantiko in a virtual screen over a sample folder and grabs the
-# window to docs/mainwindow.png.
+# Grabs every tab and window of Vantiko over a sample folder to PNG files in
+# docs/ (or the folder given), for the user guide in the README. Runs
+# offscreen: no display is needed. Build first (scripts/build.sh).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VANTIKO_BUILD:-$top/build}
-out=${1:-$top/docs/mainwindow.png}
+out=${1:-$top/docs}
+mkdir -p "$out"
 sample=$(mktemp -d)
 trap 'rm -rf "$sample"' EXIT
 "$build/tools/vantiko-sample" "$sample" >/dev/null
-VANTIKO_FOLDER=$sample xvfb-run -a -s "-screen 0 1240x760x24" bash -c '
-  "$0" & pid=$!
-  sleep 4
-  import -window root "$1"
-  kill $pid' "$build/src/vantiko" "$out"
-echo "$out"
+QT_QPA_PLATFORM=offscreen VANTIKO_FOLDER=$sample \
+  "$build/tools/vantiko-screenshots" "$sample" "$out"

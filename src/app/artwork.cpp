@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -23,6 +26,31 @@ void badge(QPainter& p, int s, QColor colour, bool plus) {
     const QPointF c(s * 0.73, s * 0.73);
     p.drawLine(c - QPointF(s * 0.13, 0), c + QPointF(s * 0.13, 0));
     if (plus) p.drawLine(c - QPointF(0, s * 0.13), c + QPointF(0, s * 0.13));
+}
+
+// A blue ball with a gold star: the draw's stars on the program's colours.
+void emblem(QPainter& p, int s) {
+    QRadialGradient ball(QPointF(s * 0.38, s * 0.34), s * 0.62);
+    ball.setColorAt(0, QColor(90, 150, 255));
+    ball.setColorAt(1, QColor(10, 40, 130));
+    p.setPen(QPen(QColor(5, 25, 80), std::max(1.0, s / 40.0)));
+    p.setBrush(ball);
+    p.drawEllipse(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92));
+    QPainterPath star;
+    const QPointF c(s * 0.5, s * 0.53);
+    for (int i = 0; i < 10; ++i) {
+        const double r = (i % 2 == 0 ? 0.34 : 0.14) * s;
+        const double a = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
+        const QPointF pt = c + QPointF(r * std::cos(a), r * std::sin(a));
+        if (i == 0)
+            star.moveTo(pt);
+        else
+            star.lineTo(pt);
+    }
+    star.closeSubpath();
+    p.setPen(QPen(QColor(150, 100, 0), std::max(1.0, s / 64.0)));
+    p.setBrush(QColor(255, 200, 40));
+    p.drawPath(star);
 }
 
 } // namespace
@@ -73,6 +101,9 @@ QPixmap drawPicture(Picture picture, int size) {
         p.drawPath(flap);
         break;
     }
+    case Picture::Program:
+        emblem(p, s);
+        break;
     }
     return pixmap;
 }

@@ -1,7 +1,6 @@
-#include "app/mainwindow.h"
+#include "app/program.h"
 #include "app/startup.h"
 #include "platform/qtplatform.h"
-#include "store/appstate.h"
 #include "store/folder.h"
 
 #include <QApplication>
@@ -13,10 +12,11 @@ int main(int argc, char** argv) {
     installSpanish(app);
 
     QtPlatform platform;
-    AppState state;
-    MainWindow window(state, platform.platform);
-    window.startUp(resolveDataFolder(QApplication::applicationDirPath()));
-    window.show();
-    window.activateWindow();
+    Program program(platform.platform, resolveDataFolder(QApplication::applicationDirPath()));
+    // The program ends when the main window closes (or the splash is closed
+    // unanswered), not when the splash makes way for it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&program, &Program::dismissed, &app, &QApplication::quit);
+    program.start();
     return app.exec();
 }

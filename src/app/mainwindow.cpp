@@ -1,5 +1,8 @@
 #include "app/mainwindow.h"
 
+#include "app/aboutbox.h"
+#include "app/artwork.h"
+#include "app/contactlink.h"
 #include "app/drawstab.h"
 #include "app/penadeletion.h"
 #include "app/penadetail.h"
@@ -84,6 +87,8 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     side->addWidget(transfer_);
     side->addWidget(summary_);
     side->addStretch(1);
+    contact_ = new ContactLink(platform_.shell, this);
+    side->addWidget(contact_);
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -98,6 +103,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     print_ = new PrintFlow(state_, platform_, this);
     connect(penas_, &PenaManagerTab::printRequested, print_, &PrintFlow::open);
     buildMenus();
+    setWindowIcon(drawPicture(Picture::Program, 64));
     resize(1180, 720);
 }
 
@@ -106,23 +112,18 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildMenus() {
+    // Every entry runs what its button runs.
     generalMenu_ = menuBar()->addMenu(QStringLiteral("General"));
-    // The entries of the creation form, the draw store and the results views
-    // stand before "Salir".
+    generalMenu_->addAction(QStringLiteral("Bajar Sorteos nuevos"), transfer_,
+                            &TransferPanel::startDownload);
+    generalMenu_->addAction(QStringLiteral("Crear peña nueva"), creation_, &CreationFlow::openMenu);
+    generalMenu_->addAction(QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this,
+                            [this] { draws_->deleteAllDraws(); });
+    generalMenu_->addMenu(results_->createViewMenu(0, generalMenu_));
+    generalMenu_->addMenu(results_->createViewMenu(1, generalMenu_));
     exitAction_ = generalMenu_->addAction(QStringLiteral("Salir"), this, &QWidget::close);
-    auto* createPena = new QAction(QStringLiteral("Crear peña nueva"), this);
-    connect(createPena, &QAction::triggered, creation_, &CreationFlow::openMenu);
-    generalMenu_->insertAction(exitAction_, createPena);
-    auto* download = new QAction(QStringLiteral("Bajar Sorteos nuevos"), this);
-    connect(download, &QAction::triggered, transfer_, &TransferPanel::startDownload);
-    generalMenu_->insertAction(createPena, download);
-    auto* deleteDraws =
-        new QAction(QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this);
-    connect(deleteDraws, &QAction::triggered, this, [this] { draws_->deleteAllDraws(); });
-    generalMenu_->insertAction(exitAction_, deleteDraws);
-    generalMenu_->insertMenu(exitAction_, results_->createViewMenu(0, generalMenu_));
-    generalMenu_->insertMenu(exitAction_, results_->createViewMenu(1, generalMenu_));
 
+    // Through the tab control, so the tab-change handling runs as on a click.
     QMenu* view = menuBar()->addMenu(QStringLiteral("Ver"));
     const char* const tabEntries[] = {"Pestaña General", "Pestaña Último sorteo",
                                       "Pestaña Gestor de peñas", "Pestaña Estadísticas"};
@@ -130,8 +131,27 @@ void MainWindow::buildMenus() {
         view->addAction(QString::fromUtf8(tabEntries[i]), this, [this, i] { selectTab(i); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    help->addAction(QStringLiteral("Leer mensaje del Jefe"), this, &MainWindow::showNews);
     help->addAction(QStringLiteral("Web del programa"), this,
                     [this] { platform_.shell.openUrl(makerSite()); });
+    help->addAction(QStringLiteral("Acerca de..."), this, &MainWindow::showAbout);
+}
+
+AboutBox* MainWindow::aboutBox() const {
+    return about_;
+}
+
+void MainWindow::showAbout() {
+    if (!about_) {
+        about_ = new AboutBox(system_->identity(), state_.appFolder, platform_.shell, this);
+        about_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(about_, &AboutBox::activated, this, [this] { aboutHandingOver_ = false; });
+    }
+    aboutHandingOver_ = true;
+    QTimer::singleShot(1500, this, [this] { aboutHandingOver_ = false; });
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
 }
 
 void MainWindow::startUp(const QString& folder) {
@@ -141,6 +161,7 @@ void MainWindow::startUp(const QString& folder) {
                                  ? QApplication::primaryScreen()->availableGeometry()
                                  : QRect();
         move(screen.left() + twipsToPixels(25), screen.top() + twipsToPixels(50));
+        if (splash_) splash_->close();
     });
     state_.appFolder = withTrailingSeparator(folder);
     QDir::setCurrent(state_.appFolder);
@@ -274,6 +295,7 @@ void MainWindow::closeSecondaryWindows() {
     // The bet-mode menu, the creation form, the print window and the about box.
     creation_->closeWindows();
     print_->closeWindow();
+    if (about_ && !aboutHandingOver_) about_->close();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

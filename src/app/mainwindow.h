@@ -1,12 +1,16 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/systeminfo.h"
 
 #include <QLocale>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 struct AppState;
+class AboutBox;
+class ContactLink;
 class QMenu;
 class QTabWidget;
 class QtHttpClient;
@@ -39,6 +43,12 @@ public:
     // After a peña is created or deleted the lists cover one draw again.
     void bringResultsBackToOne();
     void selectTab(int index);
+    // "Acerca de...": the about box, raised when already open.
+    void showAbout();
+    // The splash window, closed by start-up once the main window is placed.
+    void setSplash(QWidget* splash) { splash_ = splash; }
+    // Tests name the operating system; the running one by default.
+    void setSystemInfo(SystemInfo* info) { system_ = info ? info : &systemInfo_; }
 
     QTabWidget* tabs() const { return tabs_; }
     StatusPanel* statusPanel() const { return status_; }
@@ -51,6 +61,12 @@ public:
     QMenu* generalMenu() const { return generalMenu_; }
     TransferPanel* transferPanel() const { return transfer_; }
     int activationCount() const { return activations_; }
+    AboutBox* aboutBox() const; // nullptr when closed
+    ContactLink* contactLink() const { return contact_; }
+
+public slots:
+    // "Leer mensaje del Jefe" and "Ver mensaje".
+    void showNews();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -78,6 +94,14 @@ private:
     std::unique_ptr<QtHttpClient> http_;
     TransferPanel* transfer_ = nullptr;
     QAction* exitAction_ = nullptr;
+    ContactLink* contact_ = nullptr;
+    QPointer<AboutBox> about_;
+    // Until the about box is active, an activation of the main window is the
+    // menu closing, not the user coming back.
+    bool aboutHandingOver_ = false;
+    QtSystemInfo systemInfo_;
+    SystemInfo* system_ = &systemInfo_;
+    QPointer<QWidget> splash_;
     int activations_ = 0;
     int currentTab_ = 0;
     int shownPena_ = 1; // the peña whose detail the "Gestor de peñas" tab shows

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <numbers>
 
 namespace playslipart {
 namespace {
@@ -129,7 +130,7 @@ QPolygonF playslipart::starShape(const QRectF& r, double innerRatio) {
     const double outer = std::min(r.width(), r.height()) / 2.0;
     const double inner = outer * innerRatio;
     for (int i = 0; i < 10; ++i) {
-        const double a = -M_PI / 2 + i * M_PI / 5;
+        const double a = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
         const double rad = i % 2 == 0 ? outer : inner;
         poly << QPointF(c.x() + rad * std::cos(a), c.y() + rad * std::sin(a));
     }

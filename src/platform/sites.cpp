@@ -1,5 +1,7 @@
 #include "platform/sites.h"
 
+#include <QUrl>
+
 namespace {
 QString setting(const char* variable, const char* fallback) {
     const QString value = qEnvironmentVariable(variable);
@@ -18,4 +20,9 @@ QString makerMail() {
 }
 QString shopPage() {
     return makerSite() + QStringLiteral("/tienda");
+}
+QString makerMailLink() {
+    const QByteArray subject = QUrl::toPercentEncoding(QStringLiteral("Vantiko " VANTIKO_VERSION));
+    return QStringLiteral("mailto:") + makerMail() + QStringLiteral("?subject=") +
+           QString::fromLatin1(subject);
 }

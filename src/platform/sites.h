@@ -8,3 +8,6 @@ QString operatorSite(); // VANTIKO_OPERATOR_SITE
 QString makerSite();    // VANTIKO_MAKER_SITE
 QString makerMail();
 QString shopPage(); // the maker's online shop, under the maker's site
+// A new mail message to the maker: "mailto:" with the program's name and
+// version as subject.
+QString makerMailLink();

@@ -1,0 +1,5 @@
+#include "app/mainwindow.h"
+
+void MainWindow::showNews() {
+    // opens the news window
+}
