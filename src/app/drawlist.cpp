@@ -1,5 +1,7 @@
 #include "app/drawlist.h"
 
+#include "store/drawstore.h"
+
 #include "store/bettext.h"
 #include "store/dates.h"
 
@@ -33,4 +35,21 @@ std::optional<QList<DrawRecord>> loadDrawList(DataFiles& files, int nextDrawReco
         rows.append(d);
     }
     return rows;
+}
+
+DrawFileGuard::Check DrawFileGuard::check(DataFiles& files, int nextDrawRecord) {
+    if (loadDrawList(files, nextDrawRecord)) return Check::Sound;
+    if (discarding_) return Check::Damaged;
+    discard();
+    return Check::Discarded;
+}
+
+void DrawFileGuard::discard() {
+    if (discarding_) return;
+    discarding_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{discarding_};
+    store_.discardDamagedDraws();
 }

@@ -20,3 +20,24 @@ QString drawListTotalText(int draws);
 // The draws of records next - 1 down to 1, newest first. Nothing when the file
 // is damaged: a record missing below `next`, or a number or star out of range.
 std::optional<QList<DrawRecord>> loadDrawList(DataFiles& files, int nextDrawRecord);
+
+class DrawStore;
+
+// Keeps a damaged numeros.dat from being counted, and from being set aside
+// twice: setting it aside refreshes every view, which looks at it again.
+class DrawFileGuard {
+public:
+    explicit DrawFileGuard(DrawStore& store) : store_(store) {}
+    enum class Check {
+        Sound,     // may be counted
+        Discarded, // was damaged and is now set aside; its refreshes ran
+        Damaged    // still damaged while it is being set aside: count nothing
+    };
+    Check check(DataFiles& files, int nextDrawRecord);
+    // Sets the damaged file aside unless that is already under way.
+    void discard();
+
+private:
+    DrawStore& store_;
+    bool discarding_ = false;
+};

@@ -181,26 +181,11 @@ void DrawsTab::refreshDrawList() {
     model_->setDraws({});
     chart_->clearCounts();
     total_->setText(drawListTotalText(0));
-    discardOnce();
+    guard_.discard();
 }
 
-DrawsTab::FileCheck DrawsTab::checkDrawFile() {
-    if (loadDrawList(state_.files, state_.nextDrawRecord)) return FileCheck::Sound;
-    if (discarding_) return FileCheck::Damaged;
-    discardOnce();
-    return FileCheck::Discarded;
-}
-
-void DrawsTab::discardOnce() {
-    // Discarding refreshes every view, which lists the draws again; a file that
-    // could not be set aside is then shown empty instead of being handled twice.
-    if (discarding_) return;
-    discarding_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{discarding_};
-    store_.discardDamagedDraws();
+DrawFileGuard::Check DrawsTab::checkDrawFile() {
+    return guard_.check(state_.files, state_.nextDrawRecord);
 }
 
 void DrawsTab::importDraws() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/drawlist.h"
 #include "platform/platform.h"
 #include "store/drawstore.h"
 #include "store/records.h"
@@ -52,8 +53,7 @@ public:
     void refreshDrawList();
     // Run before any pass counts the draws: a damaged file is set aside first
     // (its discarding refreshes every view itself).
-    enum class FileCheck { Sound, Discarded, Damaged };
-    FileCheck checkDrawFile();
+    DrawFileGuard::Check checkDrawFile();
     void importDraws();                 // "Añadir todos los sorteos" and its picture
     void deleteAllDraws();              // "Borrar todos los sorteos", its picture, the menu entry
     void deleteDraw(int row);           // a click on row `row` (from 1) of the list
@@ -75,8 +75,7 @@ signals:
 private:
     AppState& state_;
     DrawStore store_;
-    void discardOnce();
-    bool discarding_ = false;
+    DrawFileGuard guard_{store_};
     DrawListModel* model_;
     QTreeView* list_;
     QLabel* total_;

@@ -7,6 +7,7 @@
 #include "app/penadeletion.h"
 #include "app/penadetail.h"
 #include "app/penamanagertab.h"
+#include "app/refresh.h"
 #include "app/status.h"
 #include "app/statuspanel.h"
 #include "app/summary.h"
@@ -179,37 +180,31 @@ void MainWindow::startUp(const QString& folder) {
 }
 
 void MainWindow::refreshStatus() {
-    const StatusView v = computeStatus(state_.files, platform_.clock.today());
-    state_.nextDrawRecord = v.nextDrawRecord;
-    state_.latestDraw = v.latestDraw;
-    state_.playedDraws = v.playedDraws;
+    const StatusView v = refreshStatusState(state_, platform_.clock.today());
     status_->apply(v);
     results_->applyDrawCount(v.nextDrawRecord - 1, v.optionBoxesEnabled);
     refreshSummary();
 }
 
 void MainWindow::refreshSummary() {
-    const QList<PenaRecord> penas = state_.files.readAllPenas();
-    const SummaryView s = computeSummary(penas, state_.playedDraws, locale_);
-    state_.nextPenaRecord = s.nextPenaRecord;
-    if (!penas.isEmpty()) state_.currentPena = penas.last();
+    const SummaryView s = refreshSummaryState(state_, locale_);
     status_->setPenaCount(s.penaCount);
     penas_->applyScan(s);
     summary_->apply(s);
-    if (penas.isEmpty()) penas_->clearCounters();
+    if (s.rows.isEmpty()) penas_->clearCounters();
     showPenaDetail(1);
 }
 
 void MainWindow::refreshResults() {
     // No pass counts a draw of a damaged file.
     switch (draws_->checkDrawFile()) {
-    case DrawsTab::FileCheck::Discarded:
+    case DrawFileGuard::Check::Discarded:
         return;
-    case DrawsTab::FileCheck::Damaged:
+    case DrawFileGuard::Check::Damaged:
         results_->clearLists();
         draws_->refreshDrawList();
         return;
-    case DrawsTab::FileCheck::Sound:
+    case DrawFileGuard::Check::Sound:
         break;
     }
     results_->buildSimpleResults(state_.drawsToShow);
@@ -272,20 +267,11 @@ void MainWindow::onTabChanged(int index) {
 }
 
 void MainWindow::activated() {
-    ++activations_;
-    // A peña file that could not be opened was reported at start-up: it is
-    // not an empty one.
-    if (activations_ == 1 && state_.files.penas().isOpen() && !state_.files.penas().read(1)) {
-        platform_.prompter.message(
-            QStringLiteral("Bienvenido a Vantiko. Vaya a la pestaña 'Gestor de Peñas' y cree una. "
-                           "La peña creada empezará a almacenar resultados a partir de hoy. Si "
-                           "quieres ver los resultados de la peña en sorteos anteriores, marque "
-                           "la casilla 'Histórico' de la pestaña 'General'."),
-            QStringLiteral("Fichero de peñas vacío"), MessageIcon::Information);
-    }
-    if (state_.penaAdded == 1) {
+    const Activation a = activate(state_, ++activations_);
+    if (a.welcome)
+        platform_.prompter.message(kWelcomeText, kWelcomeTitle, MessageIcon::Information);
+    if (a.resultsBackToOne) {
         bringResultsBackToOne();
-        state_.penaAdded = 0;
         refreshStatus();
     }
     closeSecondaryWindows();
