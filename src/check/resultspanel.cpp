@@ -4,6 +4,7 @@
 #include "check/resultsmodel.h"
 #include "check/resultstext.h"
 #include "check/viewmenu.h"
+#include "check/viewoptions.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "store/appstate.h"
@@ -117,16 +118,14 @@ ResultsPanel::ResultsPanel(AppState& state, Platform& platform, QWidget* parent)
     controls->addWidget(onlyPrize_);
     layout->addLayout(controls);
 
-    state_.drawsToShow = 1;
+    ::setDrawsToShow(state_, 1);
     connect(bar_, &QScrollBar::valueChanged, this, &ResultsPanel::barChanged);
     connect(history_, &QCheckBox::toggled, this, [this](bool on) {
-        state_.showHistory = on;
-        state_.newDrawsLabel.clear();
-        emit newDrawsLabelChanged(state_.newDrawsLabel);
+        emit newDrawsLabelChanged(setShowHistory(state_, on));
         emit refreshResultsRequested();
     });
     connect(onlyPrize_, &QCheckBox::toggled, this, [this](bool on) {
-        state_.onlyWithPrize = on;
+        setOnlyWithPrize(state_, on);
         emit refreshResultsRequested();
     });
 
@@ -193,8 +192,7 @@ void ResultsPanel::applyDrawCount(int storedDraws, bool hasLatestDraw) {
         // the bar like any other: the lists are rebuilt (a single deleted draw
         // has no other refresh to rely on).
         bar_->setMaximum(storedDraws);
-        state_.drawsToShow = bar_->value();
-        box_->setText(QString::number(bar_->value()));
+        box_->setText(::setDrawsToShow(state_, bar_->value()));
     }
 }
 
@@ -242,8 +240,7 @@ void ResultsPanel::blinkTick() {
 }
 
 void ResultsPanel::barChanged(int value) {
-    state_.drawsToShow = value;
-    box_->setText(QString::number(value));
+    box_->setText(::setDrawsToShow(state_, value));
     if (!quiet_) emit refreshResultsRequested();
 }
 
