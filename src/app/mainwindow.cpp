@@ -8,9 +8,7 @@
 #include "app/penadetail.h"
 #include "app/penamanagertab.h"
 #include "app/refresh.h"
-#include "app/status.h"
 #include "app/statuspanel.h"
-#include "app/summary.h"
 #include "app/summaryframe.h"
 #include "check/resultspanel.h"
 #include "create/creationflow.h"
@@ -31,7 +29,6 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -122,7 +119,7 @@ void MainWindow::buildMenus() {
                             [this] { draws_->deleteAllDraws(); });
     generalMenu_->addMenu(results_->createViewMenu(0, generalMenu_));
     generalMenu_->addMenu(results_->createViewMenu(1, generalMenu_));
-    exitAction_ = generalMenu_->addAction(QStringLiteral("Salir"), this, &QWidget::close);
+    generalMenu_->addAction(QStringLiteral("Salir"), this, &QWidget::close);
 
     // Through the tab control, so the tab-change handling runs as on a click.
     QMenu* view = menuBar()->addMenu(QStringLiteral("Ver"));

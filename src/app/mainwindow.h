@@ -93,7 +93,6 @@ private:
     QMenu* generalMenu_ = nullptr;
     std::unique_ptr<QtHttpClient> http_;
     TransferPanel* transfer_ = nullptr;
-    QAction* exitAction_ = nullptr;
     ContactLink* contact_ = nullptr;
     QPointer<AboutBox> about_;
     // Until the about box is active, an activation of the main window is the
