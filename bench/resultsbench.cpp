@@ -83,8 +83,8 @@ struct Folder {
         }
         state.nextDrawRecord = kDraws + 1;
         state.nextPenaRecord = penas + 1;
-        state.showHistory = true;
-        state.drawsToShow = kDraws;
+        state.view.showHistory = true;
+        state.view.drawsToShow = kDraws;
     }
 
     // Back to peñas that have never been counted.

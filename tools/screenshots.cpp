@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     ok = save(w->creationFlow()->form(), out, "creationform.png") && ok;
     if (CreationForm* form = w->creationFlow()->form()) form->close();
 
-    program.state().selectedPena = 1;
+    program.state().view.selectedPena = 1;
     w->printFlow()->open();
     ok = save(w->printFlow()->window(), out, "printwindow.png") && ok;
     if (PrintWindow* print = w->printFlow()->window()) print->close();

@@ -204,7 +204,7 @@ void MainWindow::refreshResults() {
     case DrawFileGuard::Check::Sound:
         break;
     }
-    results_->buildSimpleResults(state_.drawsToShow);
+    results_->buildSimpleResults(state_.view.drawsToShow);
     draws_->refreshDrawList();
 }
 
@@ -233,7 +233,7 @@ void MainWindow::showPenaDetail(int record) {
 
 void MainWindow::onPenaRowClicked(int row) {
     showPenaDetail(row);
-    state_.selectedPena = row;
+    state_.view.selectedPena = row;
 }
 
 void MainWindow::deletePena() {
@@ -244,7 +244,7 @@ void MainWindow::deletePena() {
 
 void MainWindow::bringResultsBackToOne() {
     // Back to the newest draw; the frequency chart back to its first half.
-    const bool atOne = state_.drawsToShow == 1;
+    const bool atOne = state_.view.drawsToShow == 1;
     results_->bringBackToOneDraw();
     if (!atOne) draws_->setHalfSelector(1);
 }

@@ -8,7 +8,7 @@
 bool runDeletePena(AppState& state, Prompter& prompter) {
     // No row clicked, or the click was on "VACÍO" or on a peña no longer there.
     const auto pena =
-        state.selectedPena > 0 ? state.files.readPena(state.selectedPena) : std::nullopt;
+        state.view.selectedPena > 0 ? state.files.readPena(state.view.selectedPena) : std::nullopt;
     if (!pena) {
         prompter.message(QStringLiteral("Seleccione una peña primero..."),
                          QStringLiteral("¡Nooooo!"), MessageIcon::Information);
@@ -19,7 +19,7 @@ bool runDeletePena(AppState& state, Prompter& prompter) {
         QStringLiteral("¿Seguro que quieres eliminar la Peña %1?").arg(pena->nameText());
     if (!prompter.ask(question, QStringLiteral("Borrar..."), MessageIcon::Question)) return false;
     try {
-        deletePenaRecord(state.files, state.selectedPena);
+        deletePenaRecord(state.files, state.view.selectedPena);
     } catch (const StoreError& e) {
         if (e.kind() == StoreError::Kind::Io) {
             prompter.message(QStringLiteral("No se ha podido eliminar la peña: el archivo "

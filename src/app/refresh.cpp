@@ -24,7 +24,7 @@ Activation activate(AppState& state, int activationCount) {
     // not an empty one.
     a.welcome =
         activationCount == 1 && state.files.penas().isOpen() && !state.files.penas().read(1);
-    a.resultsBackToOne = state.penaAdded == 1;
-    state.penaAdded = 0;
+    a.resultsBackToOne = state.view.penaAdded == 1;
+    state.view.penaAdded = 0;
     return a;
 }

@@ -75,7 +75,7 @@ StoredHits writeBack(AppState& state, const ResultsList& list, const PassResult&
 }
 
 PassOptions optionsOf(const AppState& state) {
-    return {state.showHistory, state.onlyWithPrize};
+    return {state.view.showHistory, state.view.onlyWithPrize};
 }
 
 } // namespace

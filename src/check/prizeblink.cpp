@@ -3,14 +3,14 @@
 #include "store/appstate.h"
 
 void PrizeBlink::simplePrize() {
-    if (state_.newDrawsLabel.isEmpty() || running_) return;
-    state_.prizeBlinkTarget = 1;
+    if (state_.view.newDrawsLabel.isEmpty() || running_) return;
+    state_.view.prizeBlinkTarget = 1;
     running_ = true;
 }
 
 void PrizeBlink::multiplePrize() {
-    if (state_.newDrawsLabel.isEmpty()) return;
-    int& target = state_.prizeBlinkTarget;
+    if (state_.view.newDrawsLabel.isEmpty()) return;
+    int& target = state_.view.prizeBlinkTarget;
     if (target == 0) {
         running_ = true;
         target = 2;
@@ -22,7 +22,7 @@ void PrizeBlink::multiplePrize() {
 }
 
 void PrizeBlink::tick() {
-    const int target = state_.prizeBlinkTarget;
+    const int target = state_.view.prizeBlinkTarget;
     if (target == 3) {
         const bool red = !red_[0];
         red_[0] = red_[1] = red;
@@ -34,7 +34,7 @@ void PrizeBlink::tick() {
 bool PrizeBlink::stop() {
     if (!running_) return false;
     running_ = false;
-    state_.newDrawsLabel.clear();
+    state_.view.newDrawsLabel.clear();
     red_[0] = red_[1] = false;
     return true;
 }

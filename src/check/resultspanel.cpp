@@ -180,7 +180,7 @@ void ResultsPanel::stopPrizeBlink() {
     if (!blink_.stop()) return;
     timer_->stop();
     applyButtonLooks();
-    emit newDrawsLabelChanged(state_.newDrawsLabel);
+    emit newDrawsLabelChanged(state_.view.newDrawsLabel);
 }
 
 void ResultsPanel::applyDrawCount(int storedDraws, bool hasLatestDraw) {

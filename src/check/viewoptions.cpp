@@ -3,16 +3,16 @@
 #include "store/appstate.h"
 
 QString setShowHistory(AppState& state, bool on) {
-    state.showHistory = on;
-    state.newDrawsLabel.clear();
-    return state.newDrawsLabel;
+    state.view.showHistory = on;
+    state.view.newDrawsLabel.clear();
+    return state.view.newDrawsLabel;
 }
 
 void setOnlyWithPrize(AppState& state, bool on) {
-    state.onlyWithPrize = on;
+    state.view.onlyWithPrize = on;
 }
 
 QString setDrawsToShow(AppState& state, int draws) {
-    state.drawsToShow = draws;
+    state.view.drawsToShow = draws;
     return QString::number(draws);
 }

@@ -52,7 +52,7 @@ void CreationFlow::openMenu() {
 }
 
 void CreationFlow::onChosen(int mode) {
-    state_.newPenaMode = mode;
+    state_.view.newPenaMode = mode;
     // A form still open from an earlier choice gives way to the new one.
     if (form_) {
         form_->disconnect(this);

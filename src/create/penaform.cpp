@@ -280,7 +280,7 @@ SaveResult PenaForm::saveNewPena() {
         return SaveResult::WriteFailed;
     }
     state_.nextPenaRecord = next + 1;
-    state_.penaAdded = 1;
+    state_.view.penaAdded = 1;
     pending_ = PenaRecord();
     reset();
     return SaveResult::Saved;

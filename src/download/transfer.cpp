@@ -49,7 +49,7 @@ void Transfer::startDownload() {
     controls_.buttonImage = 1; // the click let the button go
     setNewDrawsLabel(QString());
     call(hooks_.stopPrizeBlink);
-    state_.prizeBlinkTarget = 0;
+    state_.view.prizeBlinkTarget = 0;
     rejected_ = false;
 
     if (oleFromDate(today) < state_.latestDraw.drawDate) {
@@ -247,6 +247,6 @@ void Transfer::changed() {
 }
 
 void Transfer::setNewDrawsLabel(const QString& text) {
-    state_.newDrawsLabel = text;
+    state_.view.newDrawsLabel = text;
     changed();
 }

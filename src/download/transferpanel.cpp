@@ -94,7 +94,7 @@ void TransferPanel::apply() {
     status_->setText(c.status);
     received_->setText(c.received);
     progress_->setValue(c.progress);
-    newDraws_->setText(state_.newDrawsLabel);
+    newDraws_->setText(state_.view.newDrawsLabel);
     // The mouse moves the button's image too: only a change of the transfer's counts.
     if (c.buttonImage != appliedImage_) {
         appliedImage_ = c.buttonImage;

@@ -28,7 +28,7 @@ void PrintFlow::setPrinterChooser(PrinterChooser* chooser) {
 
 void PrintFlow::open() {
     std::optional<PenaRecord> pena;
-    if (state_.selectedPena > 0) pena = state_.files.readPena(state_.selectedPena);
+    if (state_.view.selectedPena > 0) pena = state_.files.readPena(state_.view.selectedPena);
     if (!pena) {
         platform_.prompter.message(kNoPenaSelectedText, QStringLiteral("¡Nooooo!"),
                                    MessageIcon::Information);

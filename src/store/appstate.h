@@ -18,18 +18,19 @@ struct AppState {
     DrawRecord latestDraw;  // the newest draw; all zero with no draws
     int penaLimit = 999;
 
-    // Main window state.
-    int selectedPena = 0; // 0 = none
-    int penaAdded = 0;
-    int playedDraws = 0;
+    int playedDraws = 0; // draws some peña has played since the first was created
 
-    // View options of the results lists.
-    int drawsToShow = 1;
-    bool showHistory = false;
-    bool onlyWithPrize = false;
-    QString newDrawsLabel;
-    int prizeBlinkTarget = 0;
-
-    int newPenaMode = 0;
-    bool drawDeleteMode = false;
+    // What the windows show: the selection, the flags between windows and
+    // the options of the results lists.
+    struct ViewState {
+        int selectedPena = 0; // 0 = none
+        int penaAdded = 0;
+        int drawsToShow = 1;
+        bool showHistory = false;
+        bool onlyWithPrize = false;
+        QString newDrawsLabel;
+        int prizeBlinkTarget = 0;
+        int newPenaMode = 0;
+        bool drawDeleteMode = false;
+    } view;
 };

@@ -221,7 +221,7 @@ void DrawStore::importDraws() {
 }
 
 bool DrawStore::deleteDraw(int row) {
-    if (!state_.drawDeleteMode) return false;
+    if (!state_.view.drawDeleteMode) return false;
     const int draws = state_.nextDrawRecord - 1;
     if (row < 1 || row > draws) return false;
     if (!platform_.prompter.ask(QStringLiteral("¿Seguro que quieres eliminar este sorteo?"),
@@ -246,7 +246,7 @@ bool DrawStore::deleteDraw(int row) {
 }
 
 void DrawStore::deleteAllDraws() {
-    state_.drawDeleteMode = true;
+    state_.view.drawDeleteMode = true;
     Prompter& prompter = platform_.prompter;
     // The operation ends at the first failure; the files are as they were.
     const QString* file = &kDrawFile;

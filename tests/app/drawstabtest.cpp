@@ -253,11 +253,11 @@ TEST_F(DrawsTabTest, PicturesActAsTheirButtons) {
     tab->deleteAllButton()->setEnabled(false);
     QTest::mouseClick(tab->deleteAllPicture(), Qt::LeftButton);
     EXPECT_TRUE(fake.prompter.shown.isEmpty());
-    EXPECT_FALSE(state->drawDeleteMode);
+    EXPECT_FALSE(state->view.drawDeleteMode);
     tab->deleteAllButton()->setEnabled(true);
     QTest::mouseClick(tab->deleteAllPicture(), Qt::LeftButton);
     EXPECT_EQ(fake.prompter.shown.size(), 2);
-    EXPECT_TRUE(state->drawDeleteMode);
+    EXPECT_TRUE(state->view.drawDeleteMode);
 }
 
 TEST_F(DrawsTabTest, ImportRefreshesTheList) {

@@ -104,14 +104,14 @@ const Operation kOperations[] = {
          const SaveResult r = f.form.saveNewPena();
          return r != SaveResult::Saved && PenaForm::saveMessage(r, f.form.refusal()).has_value();
      }},
-    {"delete a peña", [](Folder& f) { f.state.selectedPena = 2; },
+    {"delete a peña", [](Folder& f) { f.state.view.selectedPena = 2; },
      [](Folder& f) {
          f.fake.prompter.clear();
          f.fake.prompter.answers = {true};
          const bool deleted = runDeletePena(f.state, f.fake.prompter);
          return !deleted && toldOfFailure(f.fake.prompter);
      }},
-    {"delete a draw", [](Folder& f) { f.state.drawDeleteMode = true; },
+    {"delete a draw", [](Folder& f) { f.state.view.drawDeleteMode = true; },
      [](Folder& f) {
          f.fake.prompter.clear();
          f.fake.prompter.answers = {true};

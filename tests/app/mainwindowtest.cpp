@@ -125,7 +125,7 @@ TEST(MainWindow, FirstRunOverAnEmptyFolder) {
     w.selectTab(2);
     QTest::mouseClick(pm->deletePicture(), Qt::LeftButton);
     clickRow(f.list(), 1);
-    EXPECT_EQ(f.state.selectedPena, 1);
+    EXPECT_EQ(f.state.view.selectedPena, 1);
     QTest::mouseClick(pm->deletePicture(), Qt::LeftButton);
     EXPECT_EQ(f.fake.prompter.texts().count(QStringLiteral("Seleccione una peña primero...")), 2);
 
@@ -182,7 +182,7 @@ TEST(MainWindow, PeñasAndDrawsAreScannedShownAndDeleted) {
 
     // Peña 1 is shown after the scan, without selecting it.
     PenaManagerTab* pm = f.window->penaManager();
-    EXPECT_EQ(f.state.selectedPena, 0);
+    EXPECT_EQ(f.state.view.selectedPena, 0);
     EXPECT_EQ(pm->numbersList()->count(), 2);
     EXPECT_EQ(pm->numbersList()->item(0)->text(), QStringLiteral(" 3-17-22-40-45"));
     EXPECT_TRUE(pm->numbersList()->font().bold());
@@ -194,7 +194,7 @@ TEST(MainWindow, PeñasAndDrawsAreScannedShownAndDeleted) {
     f.window->show();
     f.window->selectTab(2);
     clickRow(f.list(), 2);
-    EXPECT_EQ(f.state.selectedPena, 2);
+    EXPECT_EQ(f.state.view.selectedPena, 2);
     EXPECT_EQ(pm->numbersList()->count(), 1);
     EXPECT_EQ(pm->numbersList()->item(0)->text(), QStringLiteral(" 1- 2- 3- 4- 5- 6- 7- 8"));
     EXPECT_EQ(pm->starsList()->item(0)->text(), QStringLiteral("1-2-3"));

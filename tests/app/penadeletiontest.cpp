@@ -26,7 +26,7 @@ TEST(DeletePena, AsksWithTheTrimmedNameAndDeletesOnYes) {
     AppState state;
     state.files.openAll(dir.path());
     ScriptedPrompter prompter;
-    state.selectedPena = 2;
+    state.view.selectedPena = 2;
     prompter.answers = {false};
     EXPECT_FALSE(runDeletePena(state, prompter));
     ASSERT_EQ(prompter.shown.size(), 1);
@@ -53,7 +53,7 @@ TEST(DeletePena, NothingSelected) {
     EXPECT_EQ(prompter.shown[0].title, QStringLiteral("¡Nooooo!"));
     EXPECT_EQ(prompter.shown[0].icon, MessageIcon::Information);
     // A selection past the end (the "VACÍO" row of an empty file) answers the same.
-    state.selectedPena = 9;
+    state.view.selectedPena = 9;
     prompter.clear();
     EXPECT_FALSE(runDeletePena(state, prompter));
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Seleccione una peña primero...")});
@@ -66,7 +66,7 @@ TEST(DeletePena, RefusedRewriteShowsThePermissionMessage) {
     AppState state(refusingOps());
     state.files.openAll(dir.path());
     ScriptedPrompter prompter;
-    state.selectedPena = 1;
+    state.view.selectedPena = 1;
     prompter.answers = {true};
     EXPECT_FALSE(runDeletePena(state, prompter));
     ASSERT_EQ(prompter.shown.size(), 2);
@@ -83,7 +83,7 @@ TEST(DeletePena, OtherFailuresSaySoAndKeepTheFile) {
     AppState state(refusingOps(StoreError::Kind::Io));
     state.files.openAll(dir.path());
     ScriptedPrompter prompter;
-    state.selectedPena = 3;
+    state.view.selectedPena = 3;
     prompter.answers = {true};
     EXPECT_FALSE(runDeletePena(state, prompter));
     ASSERT_EQ(prompter.shown.size(), 2);

@@ -30,11 +30,11 @@ TEST(Activation, WelcomeOnceOverAnEmptyPeñaFileAndAnAddedPeñaBringsTheListsBac
         }
         AppState state;
         state.files.openAll(dir.path());
-        state.penaAdded = c.penaAdded;
+        state.view.penaAdded = c.penaAdded;
         const Activation a = activate(state, c.activation);
         EXPECT_EQ(a.welcome, c.welcome);
         EXPECT_EQ(a.resultsBackToOne, c.backToOne);
-        EXPECT_EQ(state.penaAdded, 0);
+        EXPECT_EQ(state.view.penaAdded, 0);
     }
 }
 

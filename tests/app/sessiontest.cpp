@@ -90,9 +90,9 @@ TEST(Session, NewUserCreatesAPenaDownloadsSeesThePrizeAndPrints) {
         QTest::mouseClick(form->grid(), Qt::LeftButton, {},
                           form->grid()->cellRect(NumberGrid::starCell(star)).center());
     click(form->grabarButton());
-    ASSERT_EQ(program.state().penaAdded, 1);
+    ASSERT_EQ(program.state().view.penaAdded, 1);
     w->activateWindow();
-    QTRY_COMPARE_WITH_TIMEOUT(program.state().penaAdded, 0, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(program.state().view.penaAdded, 0, 3000);
     EXPECT_EQ(w->penaManager()->penaList()->topLevelItemCount(), 1);
 
     // Tonight's draw has the peña's bet, 5 + 2, after two months of others
@@ -109,7 +109,7 @@ TEST(Session, NewUserCreatesAPenaDownloadsSeesThePrizeAndPrints) {
     EXPECT_EQ(transfer->statusLabel()->text(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_EQ(fake.prompter.shown.size(), 1) << fake.prompter.texts().join('\n').toStdString();
     EXPECT_EQ(program.state().nextDrawRecord, count + 1);
-    EXPECT_EQ(program.state().prizeBlinkTarget, 1);
+    EXPECT_EQ(program.state().view.prizeBlinkTarget, 1);
     EXPECT_TRUE(w->resultsPanel()->blinkTimer()->isActive());
 
     // Printed on plain paper, to a PDF file.

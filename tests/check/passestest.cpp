@@ -56,7 +56,7 @@ TEST(SimpleResults, BlocksOfHeadAndEveryBet) {
 
 TEST(SimpleResults, OnlyWithPrizeKeepsWinningBetsUnderTheirHead) {
     CheckFolder f;
-    f.state.onlyWithPrize = true;
+    f.state.view.onlyWithPrize = true;
     f.open({makeSimplePena(QStringLiteral("Uno"), QStringLiteral("Todos"), kTuesday,
                            {kLoser, kThreePlusNone, kLoser}),
             makeSimplePena(QStringLiteral("Nada"), QStringLiteral("Todos"), kTuesday,
@@ -209,7 +209,7 @@ TEST(SimpleResults, HistoryListsOlderDrawsButNeverCountsThem) {
     EXPECT_EQ(buildSimpleResults(f.state, f.blink, 3).simple->rows.size(), 8u);
     EXPECT_EQ(f.pena(1).hits[9], 2); // the creation day's draw and the next one
 
-    f.state.showHistory = true;
+    f.state.view.showHistory = true;
     const ResultsLists lists = buildSimpleResults(f.state, f.blink, 3);
     ASSERT_EQ(lists.simple->rows.size(), 12u);
     EXPECT_EQ(cellText(*lists.simple, 10, 8), drawDateText(draws[0]));
@@ -218,7 +218,7 @@ TEST(SimpleResults, HistoryListsOlderDrawsButNeverCountsThem) {
 
     // Even on a first pass the history draw adds nothing.
     CheckFolder g;
-    g.state.showHistory = true;
+    g.state.view.showHistory = true;
     g.open({makeSimplePena(QStringLiteral("Uno"), QStringLiteral("Todos"), QDate(2023, 3, 3),
                            {kThreePlusNone})},
            draws);
@@ -342,7 +342,7 @@ TEST(MultipleResults, OneNumberNeedsBothStars) {
     EXPECT_EQ(comments[7], QStringLiteral("B "));
     EXPECT_EQ(f.pena(1).hits[10], 5);
 
-    f.state.onlyWithPrize = true;
+    f.state.view.onlyWithPrize = true;
     l = buildMultipleResults(f.state, f.blink, 1);
     EXPECT_EQ(rowComments(*l).size(), 4);
     EXPECT_EQ(rowComments(*l)[1], header("Seis"));
@@ -351,7 +351,7 @@ TEST(MultipleResults, OneNumberNeedsBothStars) {
 
 TEST(MultipleResults, HistoryDrawListsPrizesWithoutCounting) {
     CheckFolder f;
-    f.state.showHistory = true;
+    f.state.view.showHistory = true;
     f.open({makeMultiplePena(QStringLiteral("Multi"), QStringLiteral("Todos"), kFriday,
                              {1, 2, 3, 20, 21, 22}, {7, 8}),
             makeSimplePena(QStringLiteral("Uno"), QStringLiteral("Todos"), kFriday, {kLoser})},
@@ -392,7 +392,7 @@ TEST(MultipleResults, DamagedModesNeitherCrashNorCount) {
 TEST(PrizeBlinkFromPasses, TargetsOneTwoAndThree) {
     const auto run = [](bool simplePrize, bool multiplePrize, const QString& label) {
         CheckFolder f;
-        f.state.newDrawsLabel = label;
+        f.state.view.newDrawsLabel = label;
         f.open({makeSimplePena(QStringLiteral("Uno"), QStringLiteral("Todos"), kTuesday,
                                {simplePrize ? kThreePlusNone : kLoser}),
                 makeMultiplePena(QStringLiteral("Multi"), QStringLiteral("Todos"), kTuesday,
@@ -401,7 +401,7 @@ TEST(PrizeBlinkFromPasses, TargetsOneTwoAndThree) {
                                  {7, 8})},
                {makeDraw(kTuesday, {1, 2, 3, 4, 5}, {1, 2})});
         buildSimpleResults(f.state, f.blink, 1);
-        return std::pair{f.state.prizeBlinkTarget, f.blink.running()};
+        return std::pair{f.state.view.prizeBlinkTarget, f.blink.running()};
     };
     const QString oneDraw = QStringLiteral("1 sorteo");
     EXPECT_EQ(run(true, false, oneDraw), std::pair(1, true));

@@ -8,39 +8,39 @@ TEST(PrizeBlink, SimplePrizeStartsOnlyAfterADownloadAndWhenStopped) {
     PrizeBlink blink(state);
     blink.simplePrize();
     EXPECT_FALSE(blink.running());
-    EXPECT_EQ(state.prizeBlinkTarget, 0);
+    EXPECT_EQ(state.view.prizeBlinkTarget, 0);
 
-    state.newDrawsLabel = QStringLiteral("2 sorteos");
+    state.view.newDrawsLabel = QStringLiteral("2 sorteos");
     blink.simplePrize();
     EXPECT_TRUE(blink.running());
-    EXPECT_EQ(state.prizeBlinkTarget, 1);
+    EXPECT_EQ(state.view.prizeBlinkTarget, 1);
 }
 
 TEST(PrizeBlink, MultiplePrizeTargets) {
     AppState state;
-    state.newDrawsLabel = QStringLiteral("1 sorteo");
+    state.view.newDrawsLabel = QStringLiteral("1 sorteo");
     PrizeBlink blink(state);
     blink.multiplePrize(); // 0 -> 2, starts
     EXPECT_TRUE(blink.running());
-    EXPECT_EQ(state.prizeBlinkTarget, 2);
+    EXPECT_EQ(state.view.prizeBlinkTarget, 2);
     blink.multiplePrize(); // 2 stays 2
-    EXPECT_EQ(state.prizeBlinkTarget, 2);
+    EXPECT_EQ(state.view.prizeBlinkTarget, 2);
     blink.simplePrize(); // already running: the simple pass leaves it alone
-    EXPECT_EQ(state.prizeBlinkTarget, 2);
+    EXPECT_EQ(state.view.prizeBlinkTarget, 2);
 
     AppState other;
-    other.newDrawsLabel = QStringLiteral("1 sorteo");
+    other.view.newDrawsLabel = QStringLiteral("1 sorteo");
     PrizeBlink both(other);
     both.simplePrize();
     both.multiplePrize(); // 1 -> 3
-    EXPECT_EQ(other.prizeBlinkTarget, 3);
+    EXPECT_EQ(other.view.prizeBlinkTarget, 3);
     both.multiplePrize(); // 3 -> 3
-    EXPECT_EQ(other.prizeBlinkTarget, 3);
+    EXPECT_EQ(other.view.prizeBlinkTarget, 3);
 }
 
 TEST(PrizeBlink, TicksAlternateTheTargetButtons) {
     AppState state;
-    state.newDrawsLabel = QStringLiteral("1 sorteo");
+    state.view.newDrawsLabel = QStringLiteral("1 sorteo");
     PrizeBlink blink(state);
     blink.simplePrize();
     blink.tick();
@@ -60,7 +60,7 @@ TEST(PrizeBlink, TicksAlternateTheTargetButtons) {
 
 TEST(PrizeBlink, StopEmptiesTheLabelAndKeepsTheTarget) {
     AppState state;
-    state.newDrawsLabel = QStringLiteral("3 sorteos");
+    state.view.newDrawsLabel = QStringLiteral("3 sorteos");
     PrizeBlink blink(state);
     blink.multiplePrize();
     blink.tick();
@@ -68,13 +68,13 @@ TEST(PrizeBlink, StopEmptiesTheLabelAndKeepsTheTarget) {
     EXPECT_TRUE(blink.stop());
     EXPECT_FALSE(blink.running());
     EXPECT_FALSE(blink.isRed(1));
-    EXPECT_TRUE(state.newDrawsLabel.isEmpty());
-    EXPECT_EQ(state.prizeBlinkTarget, 2);
+    EXPECT_TRUE(state.view.newDrawsLabel.isEmpty());
+    EXPECT_EQ(state.view.prizeBlinkTarget, 2);
     // Nothing to stop now; and with the label empty no prize restarts it.
-    state.newDrawsLabel = QStringLiteral("kept");
+    state.view.newDrawsLabel = QStringLiteral("kept");
     EXPECT_FALSE(blink.stop());
-    EXPECT_EQ(state.newDrawsLabel, QStringLiteral("kept"));
-    state.newDrawsLabel.clear();
+    EXPECT_EQ(state.view.newDrawsLabel, QStringLiteral("kept"));
+    state.view.newDrawsLabel.clear();
     blink.multiplePrize();
     blink.simplePrize();
     EXPECT_FALSE(blink.running());

@@ -45,14 +45,14 @@ struct Walk {
                     multipleSeen = true;
                     continue;
                 }
-                if (penaPlaysDraw(cur, draw, s.showHistory)) {
+                if (penaPlaysDraw(cur, draw, s.view.showHistory)) {
                     for (int kind = 0; kind < 3; ++kind)
                         rows.push_back({kind, p, n - 1 - d, 0, 0});
                     bool first = true, blockHasPrize = false;
                     int previous = 0;
                     const int bets = std::min<int>(cur.betMode, 24);
                     for (int b = 1; b <= bets; ++b) {
-                        if (s.onlyWithPrize && !first && previous == 0) rows.pop_back();
+                        if (s.view.onlyWithPrize && !first && previous == 0) rows.pop_back();
                         const HitCount h = countHits(std::span(cur.numbers[b - 1]).first(5),
                                                      std::span(cur.stars[b - 1]).first(2), draw);
                         first = false;
@@ -64,7 +64,7 @@ struct Walk {
                                 cur.hits[k - 1] = addHits(cur.hits[k - 1], 1);
                         }
                         previous = k;
-                        if (b == bets && s.onlyWithPrize) {
+                        if (b == bets && s.view.onlyWithPrize) {
                             if (!k) rows.pop_back();
                             if (!blockHasPrize) rows.resize(rows.size() - 3);
                         }
@@ -96,7 +96,7 @@ struct Walk {
             const DrawRecord draw = *s.files.readDraw(d);
             for (int p = 1; p < s.nextPenaRecord; ++p) {
                 PenaRecord cur = read(p);
-                if (cur.betMode > 100 && penaPlaysDraw(cur, draw, s.showHistory)) {
+                if (cur.betMode > 100 && penaPlaysDraw(cur, draw, s.view.showHistory)) {
                     for (int kind = 0; kind < 3; ++kind)
                         out.push_back({kind, p, n - 1 - d, 0, 0});
                     const int nn = modeNumbers(cur.betMode), ss = modeStars(cur.betMode);
@@ -118,7 +118,7 @@ struct Walk {
                                 cur.hits[k - 1] = addHits(cur.hits[k - 1], c[k - 1]);
                         }
                         s.files.writePena(p, cur);
-                    } else if (s.onlyWithPrize) {
+                    } else if (s.view.onlyWithPrize) {
                         out.resize(out.size() - 4);
                     }
                 }
@@ -202,9 +202,9 @@ TEST(PassesAgainstRecordByRecord, SameRowsSameFileSameBlink) {
 
         CheckFolder engine, walk;
         for (CheckFolder* f : {&engine, &walk}) {
-            f->state.showHistory = seed % 2;
-            f->state.onlyWithPrize = seed % 3 == 0;
-            f->state.newDrawsLabel = QStringLiteral("1 sorteo");
+            f->state.view.showHistory = seed % 2;
+            f->state.view.onlyWithPrize = seed % 3 == 0;
+            f->state.view.newDrawsLabel = QStringLiteral("1 sorteo");
             f->open(penas, draws);
         }
         Walk reference{walk.state};

@@ -49,13 +49,13 @@ struct GeneralTab : ::testing::Test {
         // As the main window's RefreshResults does.
         QObject::connect(panel.get(), &ResultsPanel::refreshResultsRequested, [this] {
             ++refreshes;
-            panel->buildSimpleResults(f.state.drawsToShow);
+            panel->buildSimpleResults(f.state.view.drawsToShow);
         });
         panel->resize(900, 420);
         panel->show();
         // Start-up: RefreshStatus, RefreshResults, ShowView(0).
         panel->applyDrawCount(3, true);
-        panel->buildSimpleResults(f.state.drawsToShow);
+        panel->buildSimpleResults(f.state.view.drawsToShow);
         panel->showView(0);
     }
 
@@ -130,7 +130,7 @@ TEST_F(GeneralTab, BarBoxesAndSwitchRebuildTheListsAndCountOnce) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, rightArrow);
     EXPECT_EQ(refreshes, 2);
     EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("3"));
-    EXPECT_EQ(f.state.drawsToShow, 3);
+    EXPECT_EQ(f.state.view.drawsToShow, 3);
     ASSERT_EQ(rows(0), 15);
     EXPECT_EQ(comment(0, 7), QStringLiteral("03/03/2023 Viernes"));
     EXPECT_EQ(comment(0, 8), QStringLiteral("¡¡ Premio !! Hay 3 + 0 estrellas."));
@@ -142,7 +142,7 @@ TEST_F(GeneralTab, BarBoxesAndSwitchRebuildTheListsAndCountOnce) {
 
     // Only prizes: the two winning bets under their heads.
     QTest::mouseClick(panel->onlyWithPrizeBox(), Qt::LeftButton);
-    EXPECT_TRUE(f.state.onlyWithPrize);
+    EXPECT_TRUE(f.state.view.onlyWithPrize);
     EXPECT_EQ(refreshes, 3);
     ASSERT_EQ(rows(0), 8);
     EXPECT_EQ(comment(0, 3), QStringLiteral("¡¡ Premio !! Hay 3 + 0 estrellas."));
@@ -169,11 +169,11 @@ TEST_F(GeneralTab, BarBoxesAndSwitchRebuildTheListsAndCountOnce) {
     EXPECT_EQ(f.pena(2).lastCounted, draws()[2].drawDate);
 
     // The history box empties the download's label and refreshes.
-    f.state.newDrawsLabel = QStringLiteral("1 sorteo");
+    f.state.view.newDrawsLabel = QStringLiteral("1 sorteo");
     QSignalSpy label(panel.get(), &ResultsPanel::newDrawsLabelChanged);
     QTest::mouseClick(panel->historyBox(), Qt::LeftButton);
-    EXPECT_TRUE(f.state.showHistory);
-    EXPECT_TRUE(f.state.newDrawsLabel.isEmpty());
+    EXPECT_TRUE(f.state.view.showHistory);
+    EXPECT_TRUE(f.state.view.newDrawsLabel.isEmpty());
     EXPECT_EQ(label.count(), 1);
     EXPECT_EQ(refreshes, 5);
     // Setting the bar to the value it has changes nothing.
@@ -182,11 +182,11 @@ TEST_F(GeneralTab, BarBoxesAndSwitchRebuildTheListsAndCountOnce) {
 }
 
 TEST_F(GeneralTab, PrizeBlinkAfterADownload) {
-    f.state.newDrawsLabel = QStringLiteral("1 sorteo");
-    f.state.prizeBlinkTarget = 0;
+    f.state.view.newDrawsLabel = QStringLiteral("1 sorteo");
+    f.state.view.prizeBlinkTarget = 0;
     panel->buildSimpleResults(1); // both lists hold a prize in the newest draw
     EXPECT_TRUE(panel->blinkTimer()->isActive());
-    EXPECT_EQ(f.state.prizeBlinkTarget, 3);
+    EXPECT_EQ(f.state.view.prizeBlinkTarget, 3);
 
     panel->blinkTick();
     for (int i = 0; i < 2; ++i) {
@@ -206,10 +206,10 @@ TEST_F(GeneralTab, PrizeBlinkAfterADownload) {
     EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("S E N C I L L A"));
     EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("M Ú L T I P L E"));
     EXPECT_TRUE(panel->viewButton(0)->styleSheet().isEmpty());
-    EXPECT_TRUE(f.state.newDrawsLabel.isEmpty());
+    EXPECT_TRUE(f.state.view.newDrawsLabel.isEmpty());
     EXPECT_EQ(label.count(), 1);
     EXPECT_EQ(panel->currentView(), 0);
-    EXPECT_EQ(f.state.prizeBlinkTarget, 3);
+    EXPECT_EQ(f.state.view.prizeBlinkTarget, 3);
     EXPECT_EQ(refreshes, 0);
 
     // With the label empty a later refresh does not start it again.
@@ -220,9 +220,9 @@ TEST_F(GeneralTab, PrizeBlinkAfterADownload) {
 TEST_F(GeneralTab, OnlyTheSimpleListBlinksForASimplePrize) {
     f.state.files.writePena(2, makeMultiplePena(QStringLiteral("Multi"), QStringLiteral("Martes"),
                                                 kFirst, {30, 31, 32, 33, 34, 35}, {7, 8}));
-    f.state.newDrawsLabel = QStringLiteral("1 sorteo");
+    f.state.view.newDrawsLabel = QStringLiteral("1 sorteo");
     panel->buildSimpleResults(1);
-    EXPECT_EQ(f.state.prizeBlinkTarget, 1);
+    EXPECT_EQ(f.state.view.prizeBlinkTarget, 1);
     panel->blinkTick();
     EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("P R E M I O"));
     EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("M Ú L T I P L E"));
@@ -292,7 +292,7 @@ TEST_F(GeneralTab, DownloadCreationAndSmallerFiles) {
     panel->setDrawsToShow(3);
     panel->applyDrawCount(2, true);
     EXPECT_EQ(panel->drawsBar()->value(), 2);
-    EXPECT_EQ(f.state.drawsToShow, 2);
+    EXPECT_EQ(f.state.view.drawsToShow, 2);
     EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("2"));
 }
 
@@ -358,7 +358,7 @@ TEST(GeneralTabInMainWindow, StartUpFillsTheListsAndTheMenuHoldsTheViews) {
     multiple->menu()->actions()[1]->trigger(); // "Sólo si hay premio"
     EXPECT_EQ(window.tabs()->currentIndex(), 0);
     EXPECT_EQ(panel->currentView(), 1);
-    EXPECT_TRUE(state.onlyWithPrize);
+    EXPECT_TRUE(state.view.onlyWithPrize);
     EXPECT_EQ(panel->model(0)->rowCount(), 4);
 
     // The bar reruns RefreshResults through the main window.

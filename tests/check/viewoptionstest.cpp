@@ -7,12 +7,12 @@
 // shown the lists are no longer just those draws.
 TEST(ViewOptions, HistoryEmptiesTheNewDrawsLabelAndTheBarSetsDrawsToShow) {
     AppState state;
-    state.newDrawsLabel = QStringLiteral("3 sorteos");
+    state.view.newDrawsLabel = QStringLiteral("3 sorteos");
     EXPECT_EQ(setShowHistory(state, true), QString());
-    EXPECT_TRUE(state.showHistory);
-    EXPECT_TRUE(state.newDrawsLabel.isEmpty());
+    EXPECT_TRUE(state.view.showHistory);
+    EXPECT_TRUE(state.view.newDrawsLabel.isEmpty());
     EXPECT_EQ(setDrawsToShow(state, 8), QStringLiteral("8"));
-    EXPECT_EQ(state.drawsToShow, 8);
+    EXPECT_EQ(state.view.drawsToShow, 8);
     setOnlyWithPrize(state, true);
-    EXPECT_TRUE(state.onlyWithPrize);
+    EXPECT_TRUE(state.view.onlyWithPrize);
 }

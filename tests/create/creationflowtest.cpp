@@ -74,7 +74,7 @@ TEST(CreationFlow, CreatesASimpleAndAMultiplePenaFromThePenaManagerTab) {
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
     click(menu->sencillaBox());
-    EXPECT_EQ(p.state.newPenaMode, 0);
+    EXPECT_EQ(p.state.view.newPenaMode, 0);
     CreationForm* form = flow->form();
     ASSERT_NE(form, nullptr);
     // The window manager handing focus around must not close the new form: a
@@ -95,13 +95,13 @@ TEST(CreationFlow, CreatesASimpleAndAMultiplePenaFromThePenaManagerTab) {
     click(form->aleatorioButton());
     EXPECT_EQ(form->core().completeBets(), 2);
     click(form->grabarButton());
-    EXPECT_EQ(p.state.penaAdded, 1);
+    EXPECT_EQ(p.state.view.penaAdded, 1);
     EXPECT_EQ(p.state.nextPenaRecord, 2);
 
     // Back in the main window: the views are refreshed and the form closes.
     p.window->activated();
     EXPECT_TRUE(QTest::qWaitFor([&] { return flow->form() == nullptr; }));
-    EXPECT_EQ(p.state.penaAdded, 0);
+    EXPECT_EQ(p.state.view.penaAdded, 0);
     EXPECT_EQ(p.window->penaManager()->penaList()->topLevelItemCount(), 1);
 
     menu = p.openMenu();
@@ -109,7 +109,7 @@ TEST(CreationFlow, CreatesASimpleAndAMultiplePenaFromThePenaManagerTab) {
     click(menu->multipleBox());
     click(menu->numberOption(8));
     click(menu->starOption(3));
-    EXPECT_EQ(p.state.newPenaMode, 183);
+    EXPECT_EQ(p.state.view.newPenaMode, 183);
     form = flow->form();
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowActive(form));
@@ -154,13 +154,13 @@ TEST(CreationFlow, CreatesASimpleAndAMultiplePenaFromThePenaManagerTab) {
 
 TEST(CreationFlow, ClosingTheMenuCreatesNothing) {
     Program p;
-    p.state.newPenaMode = 174;
+    p.state.view.newPenaMode = 174;
     BetModeMenu* menu = p.openMenu();
     ASSERT_NE(menu, nullptr);
     menu->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.window->creationFlow()->menu() == nullptr; }));
     EXPECT_EQ(p.window->creationFlow()->form(), nullptr);
-    EXPECT_EQ(p.state.newPenaMode, 174);
+    EXPECT_EQ(p.state.view.newPenaMode, 174);
     EXPECT_TRUE(p.dir.read(QStringLiteral("apuestas.dat")).isEmpty());
 
     // Activating the main window closes a menu left open.

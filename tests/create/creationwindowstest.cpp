@@ -233,7 +233,7 @@ TEST(CreationFormWindow, MarksABetOnTheGridAndSavesIt) {
     EXPECT_EQ(pena->dayFilterText(), QStringLiteral("Martes"));
     EXPECT_EQ(pena->betMode, 1);
     EXPECT_EQ((std::array<qint16, 5>{2, 11, 0, 0, 0}), pena->stars[0]);
-    EXPECT_EQ(f.state.penaAdded, 1);
+    EXPECT_EQ(f.state.view.penaAdded, 1);
 
     EXPECT_TRUE(form.nameBox()->text().isEmpty());
     EXPECT_TRUE(list->toPlainText().isEmpty());

@@ -323,7 +323,7 @@ TEST_F(PenaFormTest, SavesASimplePena) {
     EXPECT_TRUE(isSoundPena(p));
 
     EXPECT_EQ(state.nextPenaRecord, 2);
-    EXPECT_EQ(state.penaAdded, 1);
+    EXPECT_EQ(state.view.penaAdded, 1);
     // The form is ready for the next peña, keeping the day and the grid.
     EXPECT_TRUE(form.name().isEmpty());
     EXPECT_TRUE(form.betList().isEmpty());
@@ -463,7 +463,7 @@ TEST_F(PenaFormTest, RefusedAtTheLimitOfPenas) {
     EXPECT_TRUE(message->text.contains(QStringLiteral("999")));
     EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), before);
     EXPECT_EQ(form.completeBets(), 1);
-    EXPECT_EQ(state.penaAdded, 0);
+    EXPECT_EQ(state.view.penaAdded, 0);
 
     // One fewer peña and it goes in as record 999.
     many.removeLast();
@@ -489,7 +489,7 @@ TEST_F(PenaFormTest, AFailedWriteIsNeverReportedAsSaved) {
     EXPECT_EQ(form.name(), QStringLiteral("NO CABE"));
     EXPECT_EQ(form.completeBets(), 1);
     EXPECT_TRUE(form.grabarEnabled());
-    EXPECT_EQ(state.penaAdded, 0);
+    EXPECT_EQ(state.view.penaAdded, 0);
     EXPECT_EQ(state.nextPenaRecord, 1);
     EXPECT_TRUE(dir.read(QStringLiteral("apuestas.dat")).isEmpty());
 

@@ -177,13 +177,13 @@ TEST_F(Download, FromTheMenuEntryToTheRefreshedViews) {
     EXPECT_EQ(file[stored.size()], recordOf(kWindow[1])); // 24 February
     EXPECT_EQ(file.last(), recordOf(kWindow[0]));         // 28 February
     EXPECT_EQ(state.nextDrawRecord, stored.size() + 3);
-    EXPECT_EQ(state.newDrawsLabel, QStringLiteral("2 sorteos"));
+    EXPECT_EQ(state.view.newDrawsLabel, QStringLiteral("2 sorteos"));
     EXPECT_EQ(panel().newDrawsLabel()->text(), QStringLiteral("2 sorteos"));
     EXPECT_EQ(transfer().newDrawCount(), 2);
 
     // Lists, bar, status, summary, draw list and the prize blink.
     ResultsPanel* results = window->resultsPanel();
-    EXPECT_EQ(state.drawsToShow, 2);
+    EXPECT_EQ(state.view.drawsToShow, 2);
     EXPECT_EQ(results->drawsBox()->text(), QStringLiteral("2"));
     ASSERT_NE(results->model(0)->list(), nullptr);
     EXPECT_EQ(results->model(0)->list()->draws.size(), 2);
@@ -191,13 +191,13 @@ TEST_F(Download, FromTheMenuEntryToTheRefreshedViews) {
     EXPECT_EQ(window->drawsTab()->model()->rowCount(), stored.size() + 2);
     EXPECT_EQ(window->summaryFrame()->totalValue()->text(), QStringLiteral("1"));
     EXPECT_EQ(state.files.readPena(1)->hits[2], 1); // 5 + 0
-    EXPECT_EQ(state.prizeBlinkTarget, 1);
+    EXPECT_EQ(state.view.prizeBlinkTarget, 1);
     EXPECT_TRUE(results->blinkTimer()->isActive());
 
     // The same answer again, from the button: nothing new, nothing added twice.
     QTest::mouseClick(panel().button(), Qt::LeftButton, {}, QPoint(50, 40));
     EXPECT_FALSE(results->blinkTimer()->isActive());
-    EXPECT_EQ(state.prizeBlinkTarget, 0);
+    EXPECT_EQ(state.view.prizeBlinkTarget, 0);
     EXPECT_EQ(panel().newDrawsLabel()->text(), QString());
     EXPECT_EQ(runTicks(), 1);
     EXPECT_EQ(fake.prompter.texts(), QStringList{QStringLiteral("Todavía no hay sorteos nuevos.")});
@@ -217,9 +217,9 @@ TEST_F(Download, EmptyDrawFileReceivesEveryDrawOfTheWindow) {
     ASSERT_EQ(file.size(), 29);
     for (int i = 0; i < 29; ++i)
         EXPECT_EQ(file[i], recordOf(kWindow[28 - i])) << i;
-    EXPECT_EQ(state.newDrawsLabel, QStringLiteral("29 sorteos"));
+    EXPECT_EQ(state.view.newDrawsLabel, QStringLiteral("29 sorteos"));
     // The lists cover the 29 new draws while the bar shows 8.
-    EXPECT_EQ(state.drawsToShow, 8);
+    EXPECT_EQ(state.view.drawsToShow, 8);
     EXPECT_EQ(window->resultsPanel()->model(0)->list()->draws.size(), 29);
     EXPECT_TRUE(fake.prompter.shown.isEmpty()) << fake.prompter.texts().join('\n').toStdString();
 }
@@ -301,7 +301,7 @@ TEST_F(Download, EachFailureHasItsMessageAndLeavesTheFiles) {
         if (c.kind == Answer && c.status == 503) {
             EXPECT_EQ(f.fake.prompter.shown[0].icon, MessageIcon::Critical);
         }
-        EXPECT_EQ(f.state.newDrawsLabel, QString());
+        EXPECT_EQ(f.state.view.newDrawsLabel, QString());
     }
 }
 
@@ -405,6 +405,6 @@ TEST_F(Download, DrawsThatCannotBeWrittenAreSaidSo) {
     EXPECT_EQ(fake.prompter.shown[0].title, QStringLiteral("Error de escritura"));
     EXPECT_TRUE(fake.prompter.shown[0].text.startsWith(
         QStringLiteral("No se puede modificar el archivo numeros.dat")));
-    EXPECT_EQ(state.newDrawsLabel, QString());
+    EXPECT_EQ(state.view.newDrawsLabel, QString());
     EXPECT_EQ(drawFile(dir), images(stored));
 }

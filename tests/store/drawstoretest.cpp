@@ -313,7 +313,7 @@ TEST_F(DrawStoreTest, ClickingADrawDoesNothingUntilDeleteModeIsOn) {
 
     fake.prompter.answers = {false, false};
     store->deleteAllDraws();
-    EXPECT_TRUE(state->drawDeleteMode);
+    EXPECT_TRUE(state->view.drawDeleteMode);
     EXPECT_EQ(fake.prompter.texts(), (QStringList{kDeleteAll, kReset}));
     EXPECT_EQ(state->files.draws().count(), 10);
 
@@ -332,7 +332,7 @@ TEST_F(DrawStoreTest, DeletingRowOneOfTenRemovesTheNewestRecord) {
     const QList<DrawRecord> draws = tenDraws();
     dir.writeDraws(draws);
     start(std::make_shared<FileOps>());
-    state->drawDeleteMode = true;
+    state->view.drawDeleteMode = true;
     fake.prompter.answers = {true};
     EXPECT_TRUE(store->deleteDraw(1));
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), imageOf(draws.mid(0, 9)));
@@ -357,7 +357,7 @@ TEST_F(DrawStoreTest, RefusedDeletionShowsThePermissionMessageAndKeepsTheFile) {
     };
     start(ops);
     const QString before = data();
-    state->drawDeleteMode = true;
+    state->view.drawDeleteMode = true;
     fake.prompter.answers = {true};
     EXPECT_FALSE(store->deleteDraw(3));
     ASSERT_EQ(fake.prompter.shown.size(), 2);
@@ -488,7 +488,7 @@ TEST_F(DrawStoreTest, ReadOnlyProgramFolderShowsThePermissionMessage) {
             ok = false;
             std::fprintf(stderr, "%s: %s\n", what, qPrintable(shown.join(QLatin1Char('|'))));
         };
-        state->drawDeleteMode = true;
+        state->view.drawDeleteMode = true;
         fake.prompter.answers = {true};
         store->deleteDraw(3);
         expect(fake.prompter.texts(),
