@@ -13,8 +13,10 @@ class QtHttpClient;
 class TransferPanel;
 class DrawsTab;
 class CreationFlow;
+class NewsWindow;
 class PenaManagerTab;
 class PrintFlow;
+class ReportTab;
 class ResultsPanel;
 class StatusPanel;
 class SummaryFrame;
@@ -50,7 +52,14 @@ public:
     ResultsPanel* resultsPanel() const { return results_; }
     QMenu* generalMenu() const { return generalMenu_; }
     TransferPanel* transferPanel() const { return transfer_; }
+    ReportTab* reportTab() const { return report_; }
+    // Null until the news window was first opened.
+    NewsWindow* newsWindow() const { return news_; }
     int activationCount() const { return activations_; }
+
+public slots:
+    // The news window ("Ver mensaje", "Leer mensaje del Jefe").
+    void showNews();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -77,6 +86,8 @@ private:
     QMenu* generalMenu_ = nullptr;
     std::unique_ptr<QtHttpClient> http_;
     TransferPanel* transfer_ = nullptr;
+    ReportTab* report_ = nullptr;
+    NewsWindow* news_ = nullptr;
     QAction* exitAction_ = nullptr;
     int activations_ = 0;
     int currentTab_ = 0;

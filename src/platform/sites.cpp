@@ -19,3 +19,6 @@ QString makerMail() {
 QString shopPage() {
     return makerSite() + QStringLiteral("/tienda");
 }
+QString pdfReaderPage() {
+    return setting("VANTIKO_PDF_READER_PAGE", VANTIKO_PDF_READER_PAGE_DEFAULT);
+}

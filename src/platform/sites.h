@@ -7,4 +7,5 @@
 QString operatorSite(); // VANTIKO_OPERATOR_SITE
 QString makerSite();    // VANTIKO_MAKER_SITE
 QString makerMail();
-QString shopPage(); // the maker's online shop, under the maker's site
+QString shopPage();      // the maker's online shop, under the maker's site
+QString pdfReaderPage(); // VANTIKO_PDF_READER_PAGE: where a PDF reader is downloaded
