@@ -45,7 +45,8 @@ NewsWindow::NewsWindow(Shell& shell, const QString& mail, const QString& site, Q
 
     auto* picture = new QLabel(this);
     picture->setPixmap(drawPicture(Picture::Mail, 40));
-    picture->setGeometry(8, kContactTop - 6, 40, 40);
+    // Right of the contact label's path, which it never crosses.
+    picture->setGeometry(kWindowSize.width() - 48, kContactTop - 6, 40, 40);
 
     browser_ = new NewsBrowser(this);
     browser_->setObjectName(QStringLiteral("newsPage"));

@@ -6,6 +6,7 @@
 #include "download/request.h"
 #include "download/transfer.h"
 #include "download/transferpanel.h"
+#include "download/transfertexts.h"
 #include "platform/qthttpclient.h"
 #include "platform/sites.h"
 #include "store/appstate.h"
@@ -252,6 +253,10 @@ TEST(ReportTab, AfterADownloadFromTheService) {
     w.server.serve(pdfPath(kAnswer), samplePdf(3), "application/pdf");
     w.window->resize(1180, 720);
     w.window->show();
+    if (!qEnvironmentVariableIsEmpty("VANTIKO_GRAB")) {
+        w.window->selectTab(1);
+        w.window->grab().save(qEnvironmentVariable("VANTIKO_GRAB") + QStringLiteral("/n1.png"));
+    }
     w.download();
     // Only the welcome of an empty peña file.
     const QStringList texts = w.fake.prompter.texts();
@@ -275,6 +280,10 @@ TEST(ReportTab, AfterADownloadFromTheService) {
     if (!qEnvironmentVariableIsEmpty("VANTIKO_GRAB")) {
         w.window->grab().save(qEnvironmentVariable("VANTIKO_GRAB") +
                               QStringLiteral("/sorteos.png"));
+        w.tab()
+            .document()
+            ->render(0, QSize(420, 594))
+            .save(qEnvironmentVariable("VANTIKO_GRAB") + QStringLiteral("/page.png"));
     }
 }
 
@@ -306,4 +315,14 @@ TEST(ReportTab, AReportQtPdfCannotReadIsTheConnectionNotice) {
     w.window->selectTab(1);
     EXPECT_FALSE(w.tab().noticeShown());
     EXPECT_EQ(w.tab().document()->pageCount(), 1);
+}
+
+TEST(ReportTab, ACorruptAnswerIsExplainedInTheNoticeBox) {
+    Window w;
+    w.start();
+    w.server.answer(errorPage(12000), 503);
+    w.download();
+    EXPECT_EQ(w.tab().noticeBox()->toPlainText(),
+              corruptReportText(makerMail()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_TRUE(w.tab().noticeShown());
 }
