@@ -78,7 +78,8 @@ void CreationFlow::onChosen(int mode) {
 }
 
 bool CreationFlow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form_ && event->type() == QEvent::WindowActivate) handingOver_ = false;
+    // The event type first: a window being destroyed is no longer a CreationForm.
+    if (event->type() == QEvent::WindowActivate && watched == form_) handingOver_ = false;
     return QObject::eventFilter(watched, event);
 }
 

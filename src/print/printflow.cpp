@@ -60,6 +60,7 @@ void PrintFlow::closeWindow() {
 }
 
 bool PrintFlow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::WindowActivate) handingOver_ = false;
+    // The event type first: a window being destroyed is no longer a PrintWindow.
+    if (event->type() == QEvent::WindowActivate && watched == window_) handingOver_ = false;
     return QObject::eventFilter(watched, event);
 }
