@@ -12,6 +12,9 @@
 #include "app/summaryframe.h"
 #include "check/resultspanel.h"
 #include "create/creationflow.h"
+#include "download/news.h"
+#include "download/newswindow.h"
+#include "download/reporttab.h"
 #include "download/transferpanel.h"
 #include "platform/qthttpclient.h"
 #include "platform/sites.h"
@@ -60,7 +63,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     connect(results_, &ResultsPanel::generalTabRequested, this, [this] { selectTab(0); });
     connect(results_, &ResultsPanel::storedHitsChanged, this, &MainWindow::storedHitsChanged);
     tabs_->addTab(general, QStringLiteral("General"));
-    tabs_->addTab(new QWidget(tabs_), QStringLiteral("Sorteos"));
+    // "Sorteos" (the last draw's report) is inserted once the transfer exists.
     penas_ = new PenaManagerTab(tabs_);
     tabs_->addTab(penas_, QStringLiteral("Gestor de peñas"));
     draws_ = new DrawsTab(state_, platform_, tabs_);
@@ -80,7 +83,13 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     hooks.refreshDrawList = [this] { draws_->refreshDrawList(); };
     hooks.showGeneralTab = [this] { selectTab(0); };
     hooks.stopPrizeBlink = [this] { results_->stopPrizeBlink(); };
+    hooks.newsWindowVisible = [this] { return news_ && news_->isVisible(); };
+    hooks.buildDrawReport = [this](bool skipDownload) { report_->build(skipDownload); };
+    hooks.showReportNotice = [this](const QString& text) { report_->showNotice(text); };
     transfer_ = new TransferPanel(state_, platform_, *http_, std::move(hooks), this);
+    connect(transfer_, &TransferPanel::newsRequested, this, &MainWindow::showNews);
+    report_ = new ReportTab(state_, transfer_->transfer(), *http_, platform_.shell, tabs_);
+    tabs_->insertTab(1, report_, QStringLiteral("Sorteos"));
     connect(results_, &ResultsPanel::newDrawsLabelChanged, transfer_, &TransferPanel::showNewDraws);
     side->addWidget(transfer_);
     side->addWidget(summary_);
@@ -173,7 +182,16 @@ void MainWindow::startUp(const QString& folder) {
     });
     guarded([&] { refreshStatus(); });
     guarded([&] { refreshResults(); });
+    guarded([&] { report_->build(true); });
     guarded([&] { results_->showView(0); });
+    guarded([&] {
+        if (checkNews(state_, *http_, platform_.clock.today(), makerSite())) showNews();
+    });
+}
+
+void MainWindow::showNews() {
+    if (!news_) news_ = new NewsWindow(platform_.shell, makerMail(), makerSite(), this);
+    news_->open(state_.appFolder + kNewsFile);
 }
 
 void MainWindow::refreshStatus() {
@@ -261,6 +279,7 @@ void MainWindow::onTabChanged(int index) {
         return;
     }
     currentTab_ = index;
+    if (index == 1 && report_->noticeShown()) report_->refreshFromTab();
 }
 
 void MainWindow::activated() {

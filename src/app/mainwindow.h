@@ -17,8 +17,10 @@ class QtHttpClient;
 class TransferPanel;
 class DrawsTab;
 class CreationFlow;
+class NewsWindow;
 class PenaManagerTab;
 class PrintFlow;
+class ReportTab;
 class ResultsPanel;
 class StatusPanel;
 class SummaryFrame;
@@ -60,12 +62,15 @@ public:
     ResultsPanel* resultsPanel() const { return results_; }
     QMenu* generalMenu() const { return generalMenu_; }
     TransferPanel* transferPanel() const { return transfer_; }
+    ReportTab* reportTab() const { return report_; }
+    // Null until the news window was first opened.
+    NewsWindow* newsWindow() const { return news_; }
     int activationCount() const { return activations_; }
     AboutBox* aboutBox() const; // nullptr when closed
     ContactLink* contactLink() const { return contact_; }
 
 public slots:
-    // "Leer mensaje del Jefe" and "Ver mensaje".
+    // The news window ("Ver mensaje", "Leer mensaje del Jefe").
     void showNews();
 
 protected:
@@ -101,6 +106,8 @@ private:
     QtSystemInfo systemInfo_;
     SystemInfo* system_ = &systemInfo_;
     QPointer<QWidget> splash_;
+    ReportTab* report_ = nullptr;
+    NewsWindow* news_ = nullptr;
     int activations_ = 0;
     int currentTab_ = 0;
     int shownPena_ = 1; // the peña whose detail the "Gestor de peñas" tab shows

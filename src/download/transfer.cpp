@@ -187,6 +187,7 @@ void Transfer::parseResults() {
         if (newDrawCount_ == 0 && http_.lastState() != HttpClient::kError) {
             rejected_ = true;
             errorText_ = corruptReportText(makerMail());
+            call(hooks_.showReportNotice, errorText_);
             setTimer(false);
             prompter_.message(kCorruptText, kCorruptTitle, MessageIcon::Critical);
         } else if (http_.lastState() == HttpClient::kError) {
@@ -216,6 +217,7 @@ void Transfer::finish() {
         changed();
         guarded([&] { call(hooks_.refreshStatus); });
         guarded([&] { call(hooks_.refreshDrawList); });
+        guarded([&] { call(hooks_.buildDrawReport, false); });
         controls_.buttonImage = 2;
     }
     controls_.status = kFinishedText;

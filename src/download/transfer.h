@@ -29,6 +29,8 @@ struct TransferHooks {
     std::function<bool()> newsWindowVisible;
     std::function<void()> controlsChanged;     // repaint the controls now
     std::function<void(bool)> setTimerEnabled; // TransferTimer, 1000 ms
+    std::function<void(bool)> buildDrawReport; // its skip-download argument
+    std::function<void(const QString&)> showReportNotice;
 };
 
 // The results download: StartDownload fetches the answer, then each
@@ -47,6 +49,7 @@ public:
 
     // The operator's site, a full origin; operatorSite() unless told otherwise.
     void setSite(const QString& site) { site_ = site; }
+    const QString& site() const { return site_; }
     // For the report of the last draw: the cached answer, searched with busca.
     CacheReader cacheReader() const;
 
@@ -58,6 +61,8 @@ public:
     bool responseRejected() const { return rejected_; }
     bool keyNotFound() const { return keyNotFound_; }
     bool reportPdfFetched() const { return reportPdfFetched_; }
+    // Set by the report's PDF download; cleared by the next download.
+    void setReportPdfFetched(bool fetched) { reportPdfFetched_ = fetched; }
     const QString& response() const { return response_; }
     // What the report box shows after a corrupt answer.
     const QString& errorText() const { return errorText_; }

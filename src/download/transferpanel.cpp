@@ -1,6 +1,7 @@
 #include "download/transferpanel.h"
 
 #include "download/downloadbutton.h"
+#include "download/news.h"
 #include "download/transfertexts.h"
 #include "platform/platform.h"
 #include "store/appstate.h"
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -62,11 +64,18 @@ TransferPanel::TransferPanel(AppState& state, Platform& platform, HttpClient& ht
     newDraws_->setFont(big);
     newDraws_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
 
-    // Narrow, to sit above the summary: the button and the news of the last
-    // download side by side, the state below.
+    newsButton_ = new QPushButton(kNewsButtonText, this);
+    newsButton_->setObjectName(QStringLiteral("newsButton"));
+    connect(newsButton_, &QPushButton::clicked, this, &TransferPanel::newsRequested);
+
+    // Narrow, to sit above the summary: the button, the news of the last
+    // download and "Ver mensaje" side by side, the state below.
     auto* top = new QHBoxLayout;
     top->addWidget(button_);
-    top->addWidget(newDraws_, 1, Qt::AlignCenter);
+    auto* beside = new QVBoxLayout;
+    beside->addWidget(newDraws_, 1, Qt::AlignCenter);
+    beside->addWidget(newsButton_, 0, Qt::AlignCenter);
+    top->addLayout(beside, 1);
     auto* data = new QHBoxLayout;
     data->addWidget(caption(QStringLiteral("Datos:")));
     data->addWidget(received_, 1);

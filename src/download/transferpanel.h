@@ -9,6 +9,7 @@ class DownloadButton;
 class HttpClient;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QTimer;
 struct Platform;
 
@@ -36,6 +37,11 @@ public:
     QLabel* receivedLabel() const { return received_; }
     QProgressBar* progressBar() const { return progress_; }
     QLabel* newDrawsLabel() const { return newDraws_; }
+    QPushButton* newsButton() const { return newsButton_; }
+
+signals:
+    // "Ver mensaje": the news window.
+    void newsRequested();
 
 public slots:
     // NewDrawsLabel emptied elsewhere (the prize blink stopped).
@@ -50,5 +56,6 @@ private:
     QLabel* received_;
     QProgressBar* progress_;
     QLabel* newDraws_;
+    QPushButton* newsButton_;
     int appliedImage_ = 1;
 };

@@ -19,6 +19,10 @@ public:
     // The whole body as text (UTF-8), whatever the HTTP status; throws
     // HttpError when no answer came.
     virtual QString get(const QString& url) = 0;
+    // The body of a successful (2xx) answer as bytes, for downloads to file;
+    // throws HttpError when no answer came or the server refused. Reports
+    // no state: lastState() stays that of the last get().
+    virtual QByteArray fetch(const QString& url) = 0;
     // Abandons the transfer still running, if any.
     virtual void cancel() = 0;
     // The last state the client reported.

@@ -16,10 +16,15 @@ public:
     ~QtHttpClient() override;
 
     QString get(const QString& url) override;
+    QByteArray fetch(const QString& url) override;
     void cancel() override;
     int lastState() const override { return state_; }
 
 private:
+    // Sends the GET and waits for it; the finished reply, or HttpError when
+    // it was cancelled meanwhile.
+    QNetworkReply* send(const QString& url);
+
     QNetworkAccessManager* manager_;
     QPointer<QNetworkReply> reply_;
     int timeoutMs_;

@@ -26,3 +26,7 @@ QString makerMailLink() {
     return QStringLiteral("mailto:") + makerMail() + QStringLiteral("?subject=") +
            QString::fromLatin1(subject);
 }
+
+QString pdfReaderPage() {
+    return setting("VANTIKO_PDF_READER_PAGE", VANTIKO_PDF_READER_PAGE_DEFAULT);
+}

@@ -11,3 +11,4 @@ QString shopPage(); // the maker's online shop, under the maker's site
 // A new mail message to the maker: "mailto:" with the program's name and
 // version as subject.
 QString makerMailLink();
+QString pdfReaderPage(); // VANTIKO_PDF_READER_PAGE: where a PDF reader is downloaded

@@ -9,6 +9,7 @@
 #include "create/namebox.h"
 #include "create/numbergrid.h"
 #include "create/numbergridwidget.h"
+#include "download/reporttab.h"
 #include "download/transferpanel.h"
 #include "print/printflow.h"
 #include "print/printwindow.h"
@@ -19,6 +20,7 @@
 #include "support/fakes.h"
 #include "support/recordingsurface.h"
 #include "support/resultsserver.h"
+#include "support/samplepdf.h"
 #include "support/tempfolder.h"
 #include "support/uiinput.h"
 
@@ -27,8 +29,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageSize>
+#include <QPdfDocument>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -100,7 +104,12 @@ TEST(Session, NewUserCreatesAPenaDownloadsSeesThePrizeAndPrints) {
     QList<AnswerDraw> answer = drawsBetween(QDate(2023, 1, 3), QDate(2023, 3, 3));
     answer.prepend({today, {3, 17, 22, 40, 45}, {2, 11}});
     const int count = int(answer.size());
-    server.answer(answerJson(answer));
+    const QString json = answerJson(answer);
+    server.answer(json);
+    // The operator's prize report of tonight's draw, at the address the answer gives.
+    const QString reportPath =
+        QRegularExpression(QStringLiteral("\"urlContenido\":\"([^\"]+)\"")).match(json).captured(1);
+    server.serve(reportPath, samplePdf(2), "application/pdf");
     menuEntry(*w, QStringLiteral("General"), QStringLiteral("Bajar Sorteos nuevos"))->trigger();
     ASSERT_EQ(server.requests().size(), 1);
     TransferPanel* transfer = w->transferPanel();
@@ -111,6 +120,14 @@ TEST(Session, NewUserCreatesAPenaDownloadsSeesThePrizeAndPrints) {
     EXPECT_EQ(program.state().nextDrawRecord, count + 1);
     EXPECT_EQ(program.state().view.prizeBlinkTarget, 1);
     EXPECT_TRUE(w->resultsPanel()->blinkTimer()->isActive());
+
+    // The report tab: tonight's draw and the operator's PDF.
+    menuEntry(*w, QStringLiteral("Ver"), QStringLiteral("Pestaña Último sorteo"))->trigger();
+    EXPECT_EQ(w->tabs()->currentIndex(), 1);
+    EXPECT_EQ(w->reportTab()->titleLabel()->text(),
+              QStringLiteral("-Informe del ") + longDate(today));
+    ASSERT_NE(w->reportTab()->document(), nullptr);
+    EXPECT_EQ(w->reportTab()->document()->pageCount(), 2);
 
     // Printed on plain paper, to a PDF file.
     const QString pdf = dir.file(QStringLiteral("boletos.pdf"));

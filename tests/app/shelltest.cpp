@@ -8,6 +8,7 @@
 #include "check/resultspanel.h"
 #include "create/betmodemenu.h"
 #include "create/creationflow.h"
+#include "download/newswindow.h"
 #include "download/transferpanel.h"
 #include "platform/sites.h"
 #include "print/printflow.h"
@@ -227,7 +228,12 @@ TEST(Menus, EveryEntryInItsPlaceRunsWhatItsButtonRuns) {
         {"Ver|Pestaña Último sorteo", tabEntry(1)},
         {"Ver|Pestaña Gestor de peñas", tabEntry(2)},
         {"Ver|Pestaña Estadísticas", tabEntry(3)},
-        {"Ayuda|Leer mensaje del Jefe", [] {}},
+        {"Ayuda|Leer mensaje del Jefe",
+         [&] {
+             ASSERT_NE(w.newsWindow(), nullptr);
+             EXPECT_TRUE(w.newsWindow()->isVisible());
+             w.newsWindow()->close();
+         }},
         {"Ayuda|Web del programa",
          [&] { EXPECT_EQ(s.fake.shell.opened, QStringList({makerSite()})); }},
         {"Ayuda|Acerca de...",

@@ -126,6 +126,7 @@ QString overflowing() {
 class ErrorStateClient : public HttpClient {
 public:
     QString get(const QString&) override { return QString(500, QLatin1Char('x')); }
+    QByteArray fetch(const QString&) override { throw HttpError("error state"); }
     void cancel() override { ++cancels; }
     int lastState() const override { return kError; }
     int cancels = 0;

@@ -22,6 +22,11 @@ void ResultsServer::answer(const QString& body, int status) {
     silent_ = false;
 }
 
+void ResultsServer::serve(const QString& path, const QByteArray& bytes,
+                          const QByteArray& contentType, int status) {
+    files_.insert(path, File{bytes, contentType, status});
+}
+
 void ResultsServer::onConnection() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
         socket->setParent(this);
@@ -36,12 +41,21 @@ void ResultsServer::onReadable(QTcpSocket* socket) {
     socket->setProperty("request", request);
     if (!request.contains("\r\n\r\n")) return;
     const QList<QByteArray> line = request.left(request.indexOf("\r\n")).split(' ');
-    requests_.append(line.size() > 1 ? QString::fromLatin1(line[1]) : QString());
+    const QString target = line.size() > 1 ? QString::fromLatin1(line[1]) : QString();
+    requests_.append(target);
     if (silent_) return;
-    QByteArray reply = "HTTP/1.1 " + QByteArray::number(status_) +
-                       (status_ == 200 ? " OK" : " Service Unavailable") +
-                       "\r\nContent-Type: application/json;charset=UTF-8\r\nContent-Length: " +
-                       QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_;
+    const auto file = files_.constFind(target.section(QLatin1Char('?'), 0, 0));
+    const bool served = file != files_.constEnd();
+    const int status = served ? file->status : status_;
+    const QByteArray& body = served ? file->bytes : body_;
+    const QByteArray type = served ? file->contentType : "application/json;charset=UTF-8";
+    QByteArray reply = "HTTP/1.1 " + QByteArray::number(status) +
+                       (status == 200   ? " OK"
+                        : status == 404 ? " Not Found"
+                                        : " Service Unavailable") +
+                       "\r\nContent-Type: " + type +
+                       "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                       "\r\nConnection: close\r\n\r\n" + body;
     socket->write(reply);
     socket->disconnectFromHost();
 }

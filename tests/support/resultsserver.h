@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -8,8 +9,9 @@
 
 class QTcpSocket;
 
-// A results service on 127.0.0.1 for the tests: answers every GET with the
-// body set, or accepts and never answers.
+// A results service on 127.0.0.1 for the tests: answers a GET of a served
+// path with its file, every other GET with the body set, or accepts and never
+// answers.
 class ResultsServer : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +22,10 @@ public:
     QString origin() const;
     quint16 port() const { return server_.serverPort(); }
     void answer(const QString& body, int status = 200);
+    // `path` (without query) answers these bytes, as the operator's PDF or
+    // the maker's news file would be.
+    void serve(const QString& path, const QByteArray& bytes,
+               const QByteArray& contentType = "application/octet-stream", int status = 200);
     // Accepts the connection, reads the request and says nothing.
     void silent() { silent_ = true; }
     // The request targets (path and query) received so far.
@@ -35,6 +41,12 @@ private:
     int status_ = 200;
     bool silent_ = false;
     QList<QString> requests_;
+    struct File {
+        QByteArray bytes;
+        QByteArray contentType;
+        int status;
+    };
+    QHash<QString, File> files_;
 };
 
 // A port on 127.0.0.1 where nothing listens: connections are refused.

@@ -1,5 +1,0 @@
-#include "app/mainwindow.h"
-
-void MainWindow::showNews() {
-    // opens the news window
-}

@@ -1,0 +1,24 @@
+#include "download/filedownload.h"
+
+#include "platform/httpclient.h"
+#include "store/fileops.h"
+
+#include <QFile>
+
+void downloadToFile(HttpClient& http, FileOps& ops, const QString& url, const QString& target,
+                    const QString& work) {
+    const QByteArray body = http.fetch(url);
+    ops.writeWorkFile(work, {body});
+    try {
+        ops.replace(work, target);
+    } catch (...) {
+        QFile::remove(work);
+        throw;
+    }
+}
+
+QByteArray fileHead(const QString& path, qint64 count) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    return count < 0 ? file.readAll() : file.read(count);
+}
