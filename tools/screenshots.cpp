@@ -9,12 +9,16 @@
 #include "create/creationflow.h"
 #include "create/creationform.h"
 #include "create/namebox.h"
+#include "download/news.h"
+#include "download/newswindow.h"
 #include "print/printflow.h"
 #include "print/printwindow.h"
 #include "store/appstate.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -116,6 +120,20 @@ int main(int argc, char** argv) {
 
     w->showAbout();
     ok = save(w->aboutBox(), out, "about.png") && ok;
+    if (AboutBox* about = w->aboutBox()) about->close();
+
+    // The maker's news, as "Ver mensaje" shows a page fetched before.
+    QFile news(QDir(QString::fromLocal8Bit(argv[1])).filePath(kNewsFile));
+    if (news.open(QIODevice::WriteOnly)) {
+        news.write(
+            "<h2>Noticias de Vantiko</h2><p>Ya puede bajar los sorteos nuevos y ver el "
+            "informe de premios del &uacute;ltimo sorteo en la pesta&ntilde;a "
+            "<b>Sorteos</b>.</p><p>Si encuentra un fallo, escr&iacute;bame: le responder&eacute; "
+            "en cuanto pueda.</p>");
+        news.close();
+    }
+    w->showNews();
+    ok = save(w->newsWindow(), out, "news.png") && ok;
     w->close();
     return ok ? 0 : 1;
 }
