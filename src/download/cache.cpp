@@ -34,17 +34,10 @@ void replaceCache(DataFiles& files, const QByteArray& line) {
         cache.open(QIODevice::ReadOnly);
     };
 
-    // Written, flushed and synced through the file layer; a failure removes it.
-    files.ops().writeWorkFile(work, {line});
-    cache.close();
     try {
-        files.ops().replace(work, target);
-    } catch (...) {
-        try {
-            files.ops().remove(work);
-        } catch (const StoreError&) {
-        }
-        reopen();
+        files.ops().replaceWith(work, target, {line}, [&] { cache.close(); });
+    } catch (const StoreError&) {
+        if (!cache.isOpen()) reopen();
         throw;
     }
     reopen();

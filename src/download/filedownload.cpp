@@ -8,13 +8,7 @@
 void downloadToFile(HttpClient& http, FileOps& ops, const QString& url, const QString& target,
                     const QString& work) {
     const QByteArray body = http.fetch(url);
-    ops.writeWorkFile(work, {body});
-    try {
-        ops.replace(work, target);
-    } catch (...) {
-        QFile::remove(work);
-        throw;
-    }
+    ops.replaceWith(work, target, {body});
 }
 
 QByteArray fileHead(const QString& path, qint64 count) {

@@ -105,19 +105,12 @@ void DataFiles::rewrite(RecordFile& file, const QString& workName,
     if (records.size() > kMaxRecords)
         throw StoreError(StoreError::Kind::TooManyRecords, file.path());
     const QString target = file.path();
-    const QString work = pathOf(workName);
-    ops_->writeWorkFile(work, records);
-    file.close();
     try {
-        ops_->replace(work, target);
+        ops_->replaceWith(pathOf(workName), target, records, [&] { file.close(); });
     } catch (const StoreError&) {
-        // The data file is untouched: reopen it and drop the work copy.
+        // The data file is untouched: open it again if it was closed.
         try {
-            file.open(target);
-        } catch (const StoreError&) {
-        }
-        try {
-            ops_->remove(work);
+            if (!file.isOpen()) file.open(target);
         } catch (const StoreError&) {
         }
         throw;

@@ -56,35 +56,56 @@ void FileOps::discard(QFile& work) {
     }
 }
 
+void FileOps::open(QFile& file, QIODevice::OpenMode mode) {
+    if (!file.open(mode))
+        throw StoreError(openFailureKind(file, mode),
+                         QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
+}
+
+void FileOps::append(QFile& work, const char* data, qint64 size) {
+    if (write(work, data, size) == size) return;
+    const QString why = work.errorString();
+    discard(work);
+    throw ioError(work.fileName(), why);
+}
+
+void FileOps::finish(QFile& work) {
+    if (!flush(work) || !sync(work)) {
+        discard(work);
+        throw ioError(work.fileName(), QStringLiteral("flush failed"));
+    }
+    work.close();
+}
+
 void FileOps::writeWorkFile(const QString& path, const QList<QByteArray>& records) {
     QFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw StoreError(openFailureKind(out, QIODevice::WriteOnly),
-                         QStringLiteral("%1: %2").arg(path, out.errorString()));
-    for (const QByteArray& r : records) {
-        if (write(out, r.constData(), r.size()) != r.size()) {
-            const QString why = out.errorString();
-            discard(out);
-            throw ioError(path, why);
+    open(out, QIODevice::WriteOnly | QIODevice::Truncate);
+    for (const QByteArray& r : records)
+        append(out, r.constData(), r.size());
+    finish(out);
+}
+
+void FileOps::replaceWith(const QString& work, const QString& target,
+                          const QList<QByteArray>& records,
+                          const std::function<void()>& beforeRename) {
+    writeWorkFile(work, records);
+    if (beforeRename) beforeRename();
+    try {
+        replace(work, target);
+    } catch (const StoreError&) {
+        try {
+            remove(work);
+        } catch (const StoreError&) {
         }
+        throw;
     }
-    if (!flush(out) || !sync(out)) {
-        discard(out);
-        throw ioError(path, QStringLiteral("flush failed"));
-    }
-    out.close();
 }
 
 void FileOps::copy(const QString& source, const QString& target) {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        throw StoreError(openFailureKind(in, QIODevice::ReadOnly),
-                         QStringLiteral("%1: %2").arg(source, in.errorString()));
-    const QString workPath = target + QStringLiteral(".part");
-    QFile work(workPath);
-    if (!work.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw StoreError(openFailureKind(work, QIODevice::WriteOnly),
-                         QStringLiteral("%1: %2").arg(workPath, work.errorString()));
+    open(in, QIODevice::ReadOnly);
+    QFile work(target + QStringLiteral(".part"));
+    open(work, QIODevice::WriteOnly | QIODevice::Truncate);
     QByteArray block(1 << 16, Qt::Uninitialized);
     for (;;) {
         const qint64 got = read(in, block.data(), block.size());
@@ -94,19 +115,11 @@ void FileOps::copy(const QString& source, const QString& target) {
             throw ioError(source, why);
         }
         if (got == 0) break;
-        if (write(work, block.constData(), got) != got) {
-            const QString why = work.errorString();
-            discard(work);
-            throw ioError(workPath, why);
-        }
+        append(work, block.constData(), got);
     }
-    if (!flush(work) || !sync(work)) {
-        discard(work);
-        throw ioError(workPath, QStringLiteral("flush failed"));
-    }
-    work.close();
+    finish(work);
     try {
-        replace(workPath, target);
+        replace(work.fileName(), target);
     } catch (const StoreError&) {
         discard(work);
         throw;

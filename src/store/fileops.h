@@ -6,6 +6,7 @@
 #include <QIODevice>
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QFile;
 class QFileDevice;
@@ -32,10 +33,21 @@ public:
     //
     // Writes records 1, 2, 3 ... to a new work file, flushed and synced.
     void writeWorkFile(const QString& path, const QList<QByteArray>& records);
+    // Replaces target by records written to the work file `work`, synced,
+    // then renamed over it; `beforeRename` runs in between (to close a handle
+    // on target). On a failure target is as it was and the work file is gone.
+    void replaceWith(const QString& work, const QString& target, const QList<QByteArray>& records,
+                     const std::function<void()>& beforeRename = {});
     // Copies source over target through a synced work copy and a rename.
     void copy(const QString& source, const QString& target);
 
 private:
+    // Opens `file`, or throws StoreError (Access or Io) naming it.
+    static void open(QFile& file, QIODevice::OpenMode mode);
+    // A write to a work file; on a failure the work file is removed.
+    void append(QFile& work, const char* data, qint64 size);
+    // Flushed, synced and closed; on a failure removed.
+    void finish(QFile& work);
     void discard(QFile& work);
 };
 
