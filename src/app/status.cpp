@@ -38,7 +38,9 @@ QDate nextDrawDate(QDate today, double latestDrawDate) {
 
 QString weeksMissingText(double latestDrawDate, QDate today) {
     const double days = oleFromDate(today) - latestDrawDate;
-    if (!std::isfinite(days)) return QStringLiteral("No se ha actualizado nunca");
+    // A stored date that is no day at all (a damaged record) counts as none.
+    if (!std::isfinite(days) || !dateFromOle(latestDrawDate).isValid())
+        return QStringLiteral("No se ha actualizado nunca");
     if (days <= 7) return {};
     if (days < 16) return QStringLiteral("Falta 1 semana por actualizar");
     if (latestDrawDate == 0) return QStringLiteral("No se ha actualizado nunca");

@@ -3,11 +3,13 @@
 #include "check/hits.h"
 #include "check/resultslist.h"
 
+#include <algorithm>
+
 // The walk both passes share: draw by draw (newest first), peña by peña. A
 // peña of the pass's kind that plays the draw gets its three head rows and
 // then `block(pena, p, d, draw, result)` adds its bet rows and prizes. Every
 // peña the pass looks at has LastCounted moved to the newest draw of the
-// window at its oldest draw. The simple pass leaves multiple-bet peñas to the
+// window (its latest date) at its oldest draw. The simple pass leaves multiple-bet peñas to the
 // multiple pass and only notes that one was met.
 // Clears the rows, marks no peña changed and codes every day filter once.
 inline PassStart startPass(ResultsList& list, PassResult& result) {
@@ -20,7 +22,11 @@ inline PassStart startPass(ResultsList& list, PassResult& result) {
     start.filters.reserve(std::size_t(start.penaCount));
     for (const PenaRecord& pena : list.penas)
         start.filters.push_back(dayFilterCode(pena));
+    // The latest date of the window, which is its first draw in a file kept
+    // in date order: LastCounted never falls behind a draw already counted.
     start.newest = list.draws[0].drawDate;
+    for (const DrawRecord& draw : list.draws)
+        start.newest = std::max(start.newest, draw.drawDate);
     return start;
 }
 

@@ -9,10 +9,15 @@ const QString kColonQuote = QStringLiteral(":\"");
 
 int digitsValue(const QString& text, bool* ok) {
     const QString t = text.trimmed();
+    // Past four digits the value would overflow: no date part is that long.
     *ok = !t.isEmpty() && t.size() <= 4;
+    if (!*ok) return 0;
     int v = 0;
     for (QChar c : t) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) *ok = false;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            *ok = false;
+            return 0;
+        }
         v = v * 10 + (c.unicode() - '0');
     }
     return v;
@@ -61,6 +66,9 @@ QList<double> newDrawDates(CacheReader& cache, qsizetype answerLength, double ne
         anyDate = true;
         if (date > newestStored) {
             if (dates.size() == kMaxNewDraws) throw ParseError("more than 50 new draws");
+            // Appended oldest first, they must keep the draw file in date
+            // order: a date repeated or out of order is a damaged answer.
+            if (!dates.isEmpty() && date >= dates.last()) throw ParseError("dates out of order");
             dates.append(date);
         }
     }

@@ -16,7 +16,8 @@ constexpr qsizetype kSearchedLength = 10000;
 // `newestStored` (an OLE date, 0 with no draws). `answerLength` is the length
 // of the answer in characters. Searches while another "fecha_sorteo" is found,
 // so no draw of a long answer is left out. Throws ParseError (a date that is
-// not one, a 51st new date, a read past the end).
+// not one, a 51st new date, a new date not earlier than the one before it, a
+// read past the end).
 QList<double> newDrawDates(CacheReader& cache, qsizetype answerLength, double newestStored);
 
 // Combination pass from the top of the answer: one draw per date, newest

@@ -13,8 +13,11 @@ QString newDrawsText(int count) {
 }
 
 QString missingDrawsText(double newestStored, QDate windowFirstDay) {
-    if (newestStored == 0) return QString();
-    QDate first = dateFromOle(newestStored).addDays(1);
+    const QDate newest = dateFromOle(newestStored);
+    // No stored draw, or a date that is no day (an invalid day would never
+    // reach the window).
+    if (newestStored == 0 || !newest.isValid()) return QString();
+    QDate first = newest.addDays(1);
     while (first < windowFirstDay && !isDrawWeekday(first))
         first = first.addDays(1);
     QDate last = windowFirstDay.addDays(-1);

@@ -1,6 +1,7 @@
 #include "store/records.h"
 
 #include "store/cp1252.h"
+#include "store/dates.h"
 
 #include <QtEndian>
 #include <cstring>
@@ -124,6 +125,7 @@ PenaRecord PenaRecord::decode(const QByteArray& bytes) {
 }
 
 bool DrawRecord::isSound() const {
+    if (!dateFromOle(drawDate).isValid()) return false;
     for (qint16 n : numbers)
         if (n < 1 || n > 50) return false;
     for (qint16 s : stars)

@@ -48,7 +48,8 @@ struct DrawRecord {
     std::array<qint16, 2> stars{};
     double drawDate = 0;
 
-    // Numbers 1..50 and stars 1..12: a draw that can be counted.
+    // Numbers 1..50, stars 1..12 and a date that is a day: a draw that can
+    // be counted.
     bool isSound() const;
     QByteArray encode() const;
     static DrawRecord decode(const QByteArray& bytes);
