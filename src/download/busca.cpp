@@ -2,6 +2,7 @@
 
 #include "store/cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -26,14 +27,15 @@ QByteArray upperBytes(const QString& text) {
 
 } // namespace
 
-bool CacheReader::matchesAt(qsizetype p, const QByteArray& upper) const {
-    const char* at = bytes_.constData() + (p - 1);
-    for (qsizetype i = 0; i < upper.size(); ++i)
-        if (kUpper[static_cast<unsigned char>(at[i])] != static_cast<unsigned char>(upper[i]))
-            return false;
-    return true;
+CacheReader::CacheReader(QByteArray bytes) : bytes_(std::move(bytes)), upper_(bytes_.size(), '\0') {
+    std::transform(bytes_.cbegin(), bytes_.cend(), upper_.begin(),
+                   [](char c) { return static_cast<char>(kUpper[static_cast<unsigned char>(c)]); });
 }
 
+// The reading is byte by byte, as the file would be read: the key is looked
+// for at each position from the read position on, then each byte is checked
+// for the terminator. Both searches run over the upper-case copy in one step,
+// and the read position ends where that reading would leave it.
 QString CacheReader::busca(const QString& key, const QString& terminator) {
     keyNotFound_ = false;
     const QByteArray k = upperBytes(key);
@@ -42,30 +44,33 @@ QString CacheReader::busca(const QString& key, const QString& terminator) {
     const qsizetype m = t.size();
     const qsizetype lof = bytes_.size();
 
-    // Key search: one window per byte of progress.
-    for (;;) {
-        const qsizetype p = pos_;
-        pos_ = p + 1;
-        if (p + n > lof || p < 1) {
-            keyNotFound_ = true;
-            return QString();
-        }
-        if (matchesAt(p, k)) {
-            pos_ = p + n;
-            break;
-        }
+    // Key: the first position p from the read position with p + n <= lof.
+    const qsizetype from = pos_;
+    if (from < 1 || from + n > lof) {
+        pos_ = from + 1;
+        keyNotFound_ = true;
+        return QString();
+    }
+    const qsizetype at = QByteArrayView(upper_).first(lof - 1).indexOf(k, from - 1);
+    if (at < 0) {
+        pos_ = lof - n + 2; // one past the last position tried
+        keyNotFound_ = true;
+        return QString();
     }
 
-    // Value scan up to the terminator.
-    QByteArray value;
-    for (;;) {
-        const qsizetype x = pos_;
-        if (x < 1 || x + m - 1 > lof) throw ParseError("read past the end of the cache");
-        pos_ = x + 1;
-        if (matchesAt(x, t) || x + 1 == lof) break;
-        value.append(bytes_[x - 1]);
+    // Value: up to the terminator, or up to the byte before the last; a
+    // terminator that would run past the end first is a read past the end.
+    const qsizetype x0 = at + 1 + n;
+    qsizetype stop = x0 <= lof - 1 ? lof - 1 : -1;
+    const qsizetype term = QByteArrayView(upper_).indexOf(t, x0 - 1);
+    if (term >= 0 && (stop < 0 || term + 1 < stop)) stop = term + 1;
+    const qsizetype overrun = std::max(x0, lof - m + 2);
+    if (stop < 0 || overrun <= stop) {
+        pos_ = overrun;
+        throw ParseError("read past the end of the cache");
     }
-    return fromCp1252(value);
+    pos_ = stop + 1;
+    return fromCp1252(bytes_.mid(x0 - 1, stop - x0));
 }
 
 int numberValue(const QString& text) {

@@ -16,7 +16,7 @@ public:
 // LOF is the length in bytes. Letter case is ignored in keys and terminators.
 class CacheReader {
 public:
-    explicit CacheReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
+    explicit CacheReader(QByteArray bytes);
 
     qsizetype pos() const { return pos_; }
     void seek(qsizetype pos) { pos_ = pos; }
@@ -34,9 +34,8 @@ public:
     QString busca(const QString& key, const QString& terminator);
 
 private:
-    bool matchesAt(qsizetype p, const QByteArray& upper) const;
-
     QByteArray bytes_;
+    QByteArray upper_; // the same bytes in upper case, searched for keys and terminators
     qsizetype pos_ = 1;
     bool keyNotFound_ = false;
 };

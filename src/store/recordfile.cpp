@@ -5,6 +5,7 @@
 #include "store/storeerror.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -110,12 +111,12 @@ void RecordFile::write(int n, const QList<QByteArray>& records) {
 
 int RecordFile::count() {
     if (!file_.isOpen() || !file_.seek(0)) return 0;
-    constexpr qint64 kBlock = 1 << 16;
+    char block[1 << 14];
     qint64 bytes = 0;
     for (;;) {
-        const QByteArray block = file_.read(kBlock);
-        if (block.isEmpty()) break;
-        bytes += block.size();
+        const qint64 got = file_.read(block, sizeof block);
+        if (got <= 0) break;
+        bytes += got;
     }
     return static_cast<int>(std::min<qint64>(bytes / length_, kMaxRecords));
 }
@@ -125,7 +126,11 @@ QList<QByteArray> RecordFile::readAll() {
     if (!file_.isOpen() || !file_.seek(0)) return records;
     QByteArray pending;
     for (;;) {
-        const QByteArray block = file_.read(qint64(length_) * 2048);
+        // A block of at most 2 048 records, no larger than what is left: a
+        // short file is not read through a buffer sized for a long one.
+        const qint64 left = file_.size() - file_.pos();
+        const QByteArray block =
+            file_.read(std::clamp<qint64>(left, length_, qint64(length_) * 2048));
         if (block.isEmpty()) break;
         pending.append(block);
         qsizetype at = 0;
