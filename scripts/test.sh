@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds and runs every test: first the normal build,
 # then the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
-# Warnings are errors in both.
+# Warnings are errors in both. Then each fuzz target runs for a bounded time.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
@@ -19,3 +19,6 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$top/tests/sanitizers/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 ctest --test-dir "$sanitize" --output-on-failure -j2
+
+# Every fuzz target for a bounded time, over its seeds and its regression inputs.
+"$top/scripts/fuzz.sh"

@@ -2,9 +2,11 @@
 
 #include "download/filedownload.h"
 #include "store/appstate.h"
+#include "store/cp1252.h"
 #include "store/dates.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 QString newsAddress(const QString& makerSite) {
     QString site = makerSite;
@@ -50,6 +52,12 @@ bool fetchNews(AppState& state, HttpClient& http, const QString& makerSite) {
     }
     const QByteArray newText = fileHead(path);
     return newsChanged(oldText.size(), newText.size());
+}
+
+QString newsText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? fromCp1252(bytes) : text;
 }
 
 void NewsBounce::tick() {

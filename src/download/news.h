@@ -22,6 +22,8 @@ bool newsDue(double latestDrawDate, QDate today);
 bool newsChanged(qsizetype oldLength, qsizetype newLength);
 // The window shows the page only when the file is longer than 10 bytes.
 bool newsHasPage(qsizetype fileSize);
+// The page's text: UTF-8 when it is valid UTF-8, else Windows-1252.
+QString newsText(const QByteArray& bytes);
 
 // CheckNews, the last step of start-up: true when the news window is to
 // open. Creates an empty "informe.dat" when there is none; any failure ends

@@ -3,14 +3,13 @@
 #include "app/artwork.h"
 #include "app/clickablelabel.h"
 #include "download/filedownload.h"
+#include "download/news.h"
 #include "platform/shell.h"
-#include "store/cp1252.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
@@ -29,12 +28,6 @@ public:
 };
 
 } // namespace
-
-QString newsText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    return utf8.hasError() ? fromCp1252(bytes) : text;
-}
 
 NewsWindow::NewsWindow(Shell& shell, const QString& mail, const QString& site, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), shell_(shell), mail_(mail),

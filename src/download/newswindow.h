@@ -43,6 +43,3 @@ private:
     QTimer* timer_;
     NewsBounce bounce_;
 };
-
-// The page's text: UTF-8 when it is valid UTF-8, else Windows-1252.
-QString newsText(const QByteArray& bytes);

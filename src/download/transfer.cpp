@@ -137,13 +137,13 @@ bool Transfer::takeResponse() {
     return false;
 }
 
-void Transfer::parseResults() {
+void Transfer::parseCache(const QByteArray& cacheBytes, qsizetype answerLength) {
     controls_.status = kAnalysingText;
     changed();
     newDrawCount_ = 0;
     keyNotFound_ = false;
-    const qsizetype length = response_.size();
-    CacheReader cache(cache_);
+    const qsizetype length = answerLength;
+    CacheReader cache(cacheBytes);
     QList<DrawRecord> found;
     try {
         double newest = 0;

@@ -45,7 +45,9 @@ public:
     void startDownload();
     void tick();
     // Run by a tick once the answer is cached: its new draws into "numeros.dat".
-    void parseResults();
+    void parseResults() { parseCache(cache_, response_.size()); }
+    // The same over any cache contents, for an answer `answerLength` long.
+    void parseCache(const QByteArray& cacheBytes, qsizetype answerLength);
 
     // The operator's site, a full origin; operatorSite() unless told otherwise.
     void setSite(const QString& site) { site_ = site; }

@@ -1,0 +1,67 @@
+// The news and the report's PDF over any file the maker's site or the
+// operator's site sends, and any left in the folder: the news file holds the
+// last whole download, the window is told of news only on a real change of
+// length, its text is decoded whatever the bytes, and the report is shown
+// only from a file that starts as a PDF.
+#include "answerchecks.h"
+#include "harness.h"
+
+#include "download/news.h"
+#include "download/transfer.h"
+#include "store/appstate.h"
+#include "store/dates.h"
+#include "support/fakes.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static ScratchFolder folder;
+    // Parts: informe.dat before, the news served, zul.pdf, www.txt, the options.
+    const QList<QByteArray> parts = splitParts(data, size, 5);
+    const QByteArray& options = parts[4];
+    const int flags = optionByte(options, 0);
+    folder.clear();
+    folder.write(kPenaFile, QByteArray(kPenaRecordSize, '\0'));
+    if (flags & 1) folder.write(kNewsFile, parts[0]);
+    folder.write(kReportFile, parts[2]);
+    folder.write(kAnswerFile, parts[3]);
+
+    AppState state(std::make_shared<NoSyncOps>());
+    state.appFolder = folder.path();
+    state.files.openAll(folder.path());
+    const QDate today(2026, 12, 8);
+    state.latestDraw.drawDate = oleFromDate(today.addDays(-optionByte(options, 1) % 8));
+    ServedHttp http;
+    if (!(flags & 2)) http.body = parts[1];
+
+    const QByteArray oldNews = folder.read(kNewsFile);
+    const bool open = checkNews(state, http, today, QStringLiteral("https://vantiko.example.org"));
+    const QByteArray news = folder.read(kNewsFile);
+    if (newsDue(state.latestDraw.drawDate, today)) {
+        PROMISE(folder.exists(kNewsFile));
+        PROMISE(news == (http.body ? *http.body : oldNews));
+        PROMISE(open == newsChanged(oldNews.size(), news.size()));
+    } else {
+        PROMISE(!open && http.fetches == 0);
+        PROMISE(news == oldNews);
+    }
+    PROMISE(!folder.exists(kNewsWorkFile));
+    const QString text = newsText(news);
+    if (!news.isEmpty()) PROMISE(!text.isEmpty());
+
+    // The report shown at start-up, from the cache and the PDF in the folder.
+    ScriptedPrompter prompter;
+    FixedClock clock(today);
+    Transfer transfer(state, prompter, clock, http, {});
+    transfer.setSite(kFuzzOperatorSite);
+    QByteArray given;
+    ReportHooks hooks{[&](const QByteArray& pdf) { return given = pdf, pdf.startsWith("%PDF"); },
+                      [] {}};
+    DrawReport report(state, transfer, http, (flags & 4) != 0, hooks);
+    report.build(true);
+    checkReportAddress(report, kFuzzOperatorSite);
+    if (report.screen().reportShown) {
+        PROMISE(parts[2].left(4).toUpper() == "%PDF" && (flags & 4));
+        PROMISE(given == *http.body);
+    }
+    PROMISE(folder.read(kReportFile) == parts[2]);
+    return 0;
+}
