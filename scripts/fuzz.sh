@@ -47,7 +47,7 @@ for t in $targets; do
   echo "== fuzz-$t: ${seconds} s x $jobs"
   status=0
   (cd "$run" && "$build/fuzz/fuzz-$t" -max_total_time="$seconds" -max_len="$(max_len "$t")" \
-    -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$findings/" -print_final_stats=1 \
+    -timeout=10 -rss_limit_mb=4096 -artifact_prefix="$findings/" -print_final_stats=1 \
     "${parallel[@]}" "${dirs[@]}") >"$log" 2>&1 || status=$?
   # Parallel jobs write their own logs.
   cat "$run"/fuzz-*.log >>"$log" 2>/dev/null || true
