@@ -55,7 +55,9 @@ bool fetchNews(AppState& state, HttpClient& http, const QString& makerSite) {
 }
 
 QString newsText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a file that ends inside a character is not UTF-8, rather
+    // than a character still to come.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(bytes);
     return utf8.hasError() ? fromCp1252(bytes) : text;
 }
