@@ -4,6 +4,12 @@
 #include <QFile>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 void brokenPromise(const char* what, const char* file, int line) {
     std::fprintf(stderr, "Broken promise at %s:%d: %s\n", file, line, what);
@@ -53,10 +59,21 @@ QString ScratchFolder::path() const {
     return dir_.path() + QLatin1Char('/');
 }
 
+// Straight to the system: listing through QDir took an eighth of each input's
+// time. Every file goes, whatever the program named it (work files, a draw
+// file set aside under a numbered name); the names are read first, then
+// removed.
 void ScratchFolder::clear() {
-    QDir dir(dir_.path());
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        dir.remove(name);
+    const QByteArray folder = QFile::encodeName(dir_.path());
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir) brokenPromise("the scratch folder can be listed", __FILE__, __LINE__);
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir))
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names.emplace_back(entry->d_name);
+    for (const std::string& name : names)
+        ::unlinkat(::dirfd(dir), name.c_str(), 0);
+    ::closedir(dir);
 }
 
 void ScratchFolder::write(const QString& name, const QByteArray& bytes) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -40,19 +41,23 @@ inline ResultRow makeRow(RowKind kind, int pena, int draw) {
 }
 
 // Rows are appended and removed at the end only. Kept in fixed-size chunks so
-// that growing never copies the rows already stored nor needs twice the space.
+// that growing never copies more than the first chunk's rows nor needs twice
+// the space. The first chunk starts small and doubles up to a whole chunk, so
+// a short list holds only a few kilobytes.
 class RowStore {
 public:
     static constexpr int kChunkBits = 16;
     static constexpr std::size_t kChunkRows = std::size_t(1) << kChunkBits;
+    static constexpr std::size_t kFirstRows = 512;
+    static_assert(kChunkRows % kFirstRows == 0 && (kFirstRows & (kFirstRows - 1)) == 0,
+                  "the first chunk doubles to exactly a whole chunk");
 
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
 
     void push(const ResultRow& row) {
-        if ((size_ >> kChunkBits) == chunks_.size())
-            chunks_.push_back(std::make_unique_for_overwrite<ResultRow[]>(kChunkRows));
-        chunks_[size_ >> kChunkBits][size_ & (kChunkRows - 1)] = row;
+        if (size_ == capacity_) grow();
+        (*this)[size_] = row;
         ++size_;
     }
     // Removes the last n rows.
@@ -68,14 +73,32 @@ public:
         chunks_.clear();
         chunks_.shrink_to_fit();
         size_ = 0;
+        capacity_ = 0;
     }
     // Bytes held for rows, including the unused end of the last chunk.
     std::size_t bytes() const {
-        return chunks_.size() * kChunkRows * sizeof(ResultRow) +
-               chunks_.capacity() * sizeof(chunks_[0]);
+        return capacity_ * sizeof(ResultRow) + chunks_.capacity() * sizeof(chunks_[0]);
     }
 
 private:
+    void grow() {
+        if (capacity_ >= kChunkRows) {
+            chunks_.push_back(std::make_unique_for_overwrite<ResultRow[]>(kChunkRows));
+            capacity_ += kChunkRows;
+            return;
+        }
+        const std::size_t rows = capacity_ == 0 ? kFirstRows : capacity_ * 2;
+        auto first = std::make_unique_for_overwrite<ResultRow[]>(rows);
+        if (chunks_.empty()) {
+            chunks_.push_back(std::move(first));
+        } else {
+            std::copy_n(chunks_[0].get(), size_, first.get());
+            chunks_[0] = std::move(first);
+        }
+        capacity_ = rows;
+    }
+
     std::vector<std::unique_ptr<ResultRow[]>> chunks_;
     std::size_t size_ = 0;
+    std::size_t capacity_ = 0; // rows the chunks hold
 };
