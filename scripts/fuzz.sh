@@ -49,9 +49,12 @@ for t in $targets; do
   (cd "$run" && "$build/fuzz/fuzz-$t" -max_total_time="$seconds" -max_len="$(max_len "$t")" \
     -timeout=10 -rss_limit_mb=4096 -artifact_prefix="$findings/" -print_final_stats=1 \
     "${parallel[@]}" "${dirs[@]}") >"$log" 2>&1 || status=$?
-  # Parallel jobs write their own logs.
-  cat "$run"/fuzz-*.log >>"$log" 2>/dev/null || true
-  runs=$(grep -h '^stat::number_of_executed_units' "$log" | awk '{s += $2} END {print s + 0}')
+  # Parallel jobs write their own logs, which libFuzzer also copies into its
+  # own output as each job ends: count them once, from the jobs' logs.
+  counted=("$log")
+  [ "$jobs" -gt 1 ] && counted=("$run"/fuzz-*.log)
+  runs=$(cat "${counted[@]}" 2>/dev/null | grep '^stat::number_of_executed_units' |
+    awk '{s += $2} END {print s + 0}')
   echo "$(date -u +%FT%TZ) fuzz-$t seconds=$seconds jobs=$jobs executions=$runs status=$status" |
     tee -a "$build/fuzz-log.txt"
   if [ "$status" -ne 0 ]; then
