@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
-#include <fcntl.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
