@@ -1,5 +1,6 @@
 #include "check/checking.h"
 
+#include "check/counting.h"
 #include "store/appstate.h"
 #include "store/storeerror.h"
 
@@ -21,50 +22,61 @@ QString storedHitsFailureText(const StoreError& error) {
 
 namespace {
 
-// Every peña and the window's draws, read once.
-std::shared_ptr<ResultsList> readInputs(AppState& state, ListKind kind, int w) {
-    auto list = std::make_shared<ResultsList>(kind);
-    const int draws = state.nextDrawRecord - 1;
-    const int window = std::clamp(w, 0, draws);
-    list->draws.reserve(window);
-    for (int d = state.nextDrawRecord - 1; d >= state.nextDrawRecord - window; --d) {
-        const auto draw = state.files.readDraw(d);
-        if (!draw) break; // the file is shorter than counted: the window ends here
-        list->draws.append(*draw);
-    }
-    if (list->draws.isEmpty()) return list;
-    list->penas = state.files.readAllPenas();
+// Every peña and every stored draw, read once.
+struct Inputs {
+    QList<PenaRecord> penas;
+    QList<DrawRecord> draws; // oldest first
+};
+
+Inputs readInputs(AppState& state) {
+    Inputs in;
+    in.draws = state.files.readAllDraws();
+    const qsizetype draws = std::max(0, state.nextDrawRecord - 1);
+    if (in.draws.size() > draws) in.draws.resize(draws);
+    in.penas = state.files.readAllPenas();
     const qsizetype penas = std::max(0, state.nextPenaRecord - 1);
-    if (list->penas.size() > penas) list->penas.resize(penas);
+    if (in.penas.size() > penas) in.penas.resize(penas);
+    return in;
+}
+
+// The newest w draws, newest first, and the peñas as counted.
+std::shared_ptr<ResultsList> listOf(ListKind kind, const Inputs& in, int w) {
+    auto list = std::make_shared<ResultsList>(kind);
+    const qsizetype window = std::clamp<qsizetype>(w, 0, in.draws.size());
+    if (window == 0) return list;
+    list->draws.reserve(window);
+    for (qsizetype d = in.draws.size() - 1; d >= in.draws.size() - window; --d)
+        list->draws.append(in.draws[d]);
+    list->penas = in.penas;
     return list;
 }
 
-// The changed records are written together, with what the record-by-record
-// pass would have left: the whole file is replaced through a work copy, so a
-// failure leaves every peña as it was and the next pass counts the same draws
-// again; none is ever counted twice. A folder that refuses the work copy still
-// gets the records written in place, each one whole or not at all.
-StoredHits writeBack(AppState& state, const ResultsList& list, const PassResult& result) {
+// The changed records are written together: the whole file is replaced
+// through a work copy, so a failure leaves every peña as it was and the next
+// pass counts the same draws again; none is ever counted twice. A folder that
+// refuses the work copy still gets the records written in place, each one
+// whole or not at all.
+StoredHits writeBack(AppState& state, const QList<PenaRecord>& penas,
+                     const std::vector<bool>& changed) {
     StoredHits stored;
-    if (!list.penas.isEmpty()) state.currentPena = list.penas.back();
-    QList<int> changed;
-    for (qsizetype p = 0; p < list.penas.size(); ++p)
-        if (result.changed[std::size_t(p)]) changed.append(int(p));
-    if (changed.isEmpty()) return stored;
+    QList<int> which;
+    for (qsizetype p = 0; p < penas.size(); ++p)
+        if (changed[std::size_t(p)]) which.append(int(p));
+    if (which.isEmpty()) return stored;
     DataFiles& files = state.files;
     try {
         QList<QByteArray> records = files.penas().readAll();
-        if (records.size() < list.penas.size())
+        if (records.size() < penas.size())
             throw StoreError(StoreError::Kind::Io, QStringLiteral("apuestas.dat shrank"));
-        for (const int p : changed)
-            records[p] = list.penas[p].encode();
+        for (const int p : which)
+            records[p] = penas[p].encode();
         try {
             files.rewritePenaRecords(records);
             stored.changed = true;
         } catch (const StoreError& e) {
             if (e.kind() != StoreError::Kind::Access) throw;
-            for (const int p : changed) {
-                files.writePena(p + 1, list.penas[p]);
+            for (const int p : which) {
+                files.writePena(p + 1, penas[p]);
                 stored.changed = true;
             }
         }
@@ -74,31 +86,46 @@ StoredHits writeBack(AppState& state, const ResultsList& list, const PassResult&
     return stored;
 }
 
+// Counts what no pass has counted yet and stores it.
+StoredHits countAndStore(AppState& state, Inputs& in) {
+    std::vector<bool> changed;
+    countNewDraws(in.penas, in.draws, changed);
+    const StoredHits stored = writeBack(state, in.penas, changed);
+    if (!in.penas.isEmpty()) state.currentPena = in.penas.back();
+    return stored;
+}
+
 PassOptions optionsOf(const AppState& state) {
     return {state.view.showHistory, state.view.onlyWithPrize};
+}
+
+std::shared_ptr<ResultsList> multipleList(AppState& state, PrizeBlink& blink, const Inputs& in,
+                                          int w) {
+    auto list = listOf(ListKind::Multiple, in, w);
+    if (multiplePass(*list, optionsOf(state)).prizeFound) blink.multiplePrize();
+    return list;
 }
 
 } // namespace
 
 ResultsLists buildSimpleResults(AppState& state, PrizeBlink& blink, int w) {
     ResultsLists out;
-    out.simple = readInputs(state, ListKind::Simple, w);
+    Inputs in = readInputs(state);
+    out.stored = countAndStore(state, in);
+    out.simple = listOf(ListKind::Simple, in, w);
     const PassResult result = simplePass(*out.simple, optionsOf(state));
-    out.stored = writeBack(state, *out.simple, result);
     if (result.prizeFound) blink.simplePrize();
     // Without a multiple-bet peña (or without draws) the multiple list is
     // emptied rather than left showing peñas or draws that are gone.
-    out.multiple = result.multipleSeen ? buildMultipleResults(state, blink, w, &out.stored)
+    out.multiple = result.multipleSeen ? multipleList(state, blink, in, w)
                                        : std::make_shared<ResultsList>(ListKind::Multiple);
     return out;
 }
 
 std::shared_ptr<ResultsList> buildMultipleResults(AppState& state, PrizeBlink& blink, int w,
                                                   StoredHits* stored) {
-    auto list = readInputs(state, ListKind::Multiple, w);
-    const PassResult result = multiplePass(*list, optionsOf(state));
-    const StoredHits written = writeBack(state, *list, result);
+    Inputs in = readInputs(state);
+    const StoredHits written = countAndStore(state, in);
     if (stored) stored->add(written);
-    if (result.prizeFound) blink.multiplePrize();
-    return list;
+    return multipleList(state, blink, in, w);
 }

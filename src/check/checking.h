@@ -32,11 +32,13 @@ struct ResultsLists {
 };
 
 // BuildSimpleResults over the newest w draws (NextDrawRecord - 1 down to
-// NextDrawRecord - w) and the peñas 1 .. NextPenaRecord - 1: builds the simple
-// list, writes back every peña whose hits or LastCounted changed, starts the
-// blink for a prize, and runs BuildMultipleResults(w) when a multiple-bet
-// peña exists (else the multiple list is emptied). Leaves the last peña
-// visited in currentPena.
+// NextDrawRecord - w) and the peñas 1 .. NextPenaRecord - 1. First every draw
+// not counted yet is counted into the peñas' hits, whether or not it lies in
+// the window (check/counting.h), and the changed peñas are written back; then
+// the simple list is built, the blink started for a prize, and
+// BuildMultipleResults(w) run when a multiple-bet peña exists (else the
+// multiple list is emptied). Leaves the last peña in currentPena.
 ResultsLists buildSimpleResults(AppState& state, PrizeBlink& blink, int w);
+// The same count, then the multiple list alone.
 std::shared_ptr<ResultsList> buildMultipleResults(AppState& state, PrizeBlink& blink, int w,
                                                   StoredHits* stored = nullptr);

@@ -7,7 +7,7 @@ PassResult multiplePass(ResultsList& list, const PassOptions& options) {
     RowStore& rows = list.rows;
     return walkWindow(
         list, options, ListKind::Multiple,
-        [&](PenaRecord& pena, int p, int d, const DrawRecord& draw, PassResult& result) {
+        [&](const PenaRecord& pena, int p, int d, const DrawRecord& draw, PassResult& result) {
             const int n = std::clamp(modeNumbers(pena.betMode), 0, kBetNumberSlots);
             const int s = std::clamp(modeStars(pena.betMode), 0, kBetStarSlots);
             const HitCount h = countHits(std::span(pena.numbers[0]).first(std::size_t(n)),
@@ -21,7 +21,6 @@ PassResult multiplePass(ResultsList& list, const PassOptions& options) {
             }
             result.prizeFound = true;
             const CategoryCounts counts = breakDownMultiple(pena.betMode, h.numbersHit, h.starsHit);
-            const bool toHits = countsTowardHits(pena, draw);
             bool first = true;
             for (int k = 1; k <= 13; ++k) {
                 const int c = counts[std::size_t(k - 1)];
@@ -31,7 +30,6 @@ PassResult multiplePass(ResultsList& list, const PassOptions& options) {
                 ResultRow& line = rows.back();
                 line.category = std::uint64_t(k);
                 line.aux = std::uint64_t(std::min<unsigned>(unsigned(c), kMaxRowCount));
-                addPrizes(pena, p, k, c, toHits, result);
             }
         });
 }

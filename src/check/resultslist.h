@@ -26,7 +26,6 @@ struct PassOptions {
 struct PassResult {
     bool prizeFound = false;   // some bet of this list won (shown or counted)
     bool multipleSeen = false; // the simple pass met a multiple-bet peña
-    std::vector<bool> changed; // per peña: its hits or LastCounted changed
 };
 
 // What both passes set up before walking the window.
@@ -34,13 +33,10 @@ struct PassStart {
     int penaCount = 0;
     int drawCount = 0;
     std::vector<int> filters; // day filter code per peña
-    double newest = 0;        // date of the newest draw of the window
 };
 
 // The passes over the peñas and the window held in `list`: they fill
-// list.rows and add the prizes to list.penas' hits, advancing LastCounted at
-// the oldest draw of the window. Writing the changed records back is the
-// caller's job (see checking.h).
+// list.rows and say whether some bet of the list won.
 PassResult simplePass(ResultsList& list, const PassOptions& options);
 PassResult multiplePass(ResultsList& list, const PassOptions& options);
 

@@ -11,8 +11,7 @@ PassResult simplePass(ResultsList& list, const PassOptions& options) {
     const bool only = options.onlyWithPrize;
     return walkWindow(
         list, options, ListKind::Simple,
-        [&](PenaRecord& pena, int p, int d, const DrawRecord& draw, PassResult& result) {
-            const bool counts = countsTowardHits(pena, draw);
+        [&](const PenaRecord& pena, int p, int d, const DrawRecord& draw, PassResult& result) {
             const int bets = simpleBetCount(pena.betMode);
             bool blockHasPrize = false;
             int previous = 0;
@@ -29,7 +28,6 @@ PassResult simplePass(ResultsList& list, const PassOptions& options) {
                     blockHasPrize = true;
                     row.category = std::uint64_t(k);
                     result.prizeFound = true;
-                    addPrizes(pena, p, k, 1, counts, result);
                 }
                 rows.push(row);
                 previous = k;

@@ -136,56 +136,50 @@ TEST(SimpleResults, WindowIsTheNewestDrawsNewestFirst) {
     EXPECT_EQ(f.pena(1).lastCounted, draws[9].drawDate);
 }
 
-TEST(SimpleResults, PrizesCountOnceAndOnlyInsideTheWindow) {
+// Every draw not counted yet adds its prizes on the next pass, inside the
+// list's window or not, and never a second time.
+TEST(SimpleResults, EveryDrawNotCountedYetCountsOnceWhateverTheWindow) {
     CheckFolder f;
-    // Every draw gives the bet 3+0.
-    const QList<DrawRecord> draws = drawSeries(kTuesday, 4, {1, 2, 3, 44, 45}, {11, 12});
-    f.open({makeSimplePena(QStringLiteral("Uno"), QStringLiteral("Todos"), kTuesday,
-                           {kThreePlusNone})},
-           draws);
-    buildSimpleResults(f.state, f.blink, 1);
-    EXPECT_EQ(f.pena(1).hits[9], 1);
-    EXPECT_EQ(f.pena(1).lastCounted, draws[3].drawDate);
-    // The three older draws were newer than the old LastCounted but are
-    // older than the first window: they never count.
-    const QByteArray once = f.penaFile();
-    const ResultsLists again = buildSimpleResults(f.state, f.blink, 4);
-    EXPECT_EQ(f.penaFile(), once);
-    EXPECT_EQ(again.simple->rows.size(), 16u); // still listed, four draws of four rows
-    buildSimpleResults(f.state, f.blink, 4);
-    EXPECT_EQ(f.penaFile(), once);
-    EXPECT_EQ(f.state.currentPena.encode(), f.pena(1).encode());
-}
-
-TEST(SimpleResults, WholeWindowCountsOnTheFirstPass) {
-    CheckFolder f;
+    // Every draw gives each bet 3+0.
     const QList<DrawRecord> draws = drawSeries(kTuesday, 4, {1, 2, 3, 44, 45}, {11, 12});
     f.open({makeSimplePena(QStringLiteral("Uno"), QStringLiteral("Todos"), kTuesday,
                            {kThreePlusNone, kThreePlusNone})},
            draws);
-    buildSimpleResults(f.state, f.blink, 3);
-    EXPECT_EQ(f.pena(1).hits[9], 6);
-    buildSimpleResults(f.state, f.blink, 3);
-    EXPECT_EQ(f.pena(1).hits[9], 6);
+    const ResultsLists lists = buildSimpleResults(f.state, f.blink, 1);
+    EXPECT_EQ(lists.simple->rows.size(), 5u); // one draw listed...
+    EXPECT_EQ(f.pena(1).hits[9], 8);          // ...four counted
+    EXPECT_EQ(f.pena(1).lastCounted, draws[3].drawDate);
+    EXPECT_EQ(f.state.currentPena.encode(), f.pena(1).encode());
+    const QByteArray once = f.penaFile();
+    for (int w : {4, 2, 1}) {
+        EXPECT_EQ(buildSimpleResults(f.state, f.blink, w).simple->rows.size(), 5u * unsigned(w));
+        EXPECT_EQ(f.penaFile(), once) << w;
+    }
 }
 
-TEST(SimpleResults, LastCountedAfterTheNewestDrawIsSetBack) {
+// LastCounted never moves back: a draw dated on or before it never counts
+// again, even when it was deleted and comes back; a newer one still does.
+TEST(SimpleResults, LastCountedNeverMovesBack) {
     CheckFolder f;
-    QList<DrawRecord> draws = drawSeries(kTuesday, 3, {1, 2, 3, 44, 45}, {11, 12});
+    QList<DrawRecord> draws = drawSeries(kTuesday, 4, {1, 2, 3, 44, 45}, {11, 12});
     PenaRecord pena =
         makeSimplePena(QStringLiteral("Uno"), QStringLiteral("Todos"), kTuesday, {kThreePlusNone});
     pena.lastCounted = draws[2].drawDate; // counted up to a draw since deleted
     pena.hits[9] = 3;
     f.open({pena}, draws.mid(0, 2));
     buildSimpleResults(f.state, f.blink, 1);
-    EXPECT_EQ(f.pena(1).lastCounted, draws[1].drawDate);
+    EXPECT_EQ(f.pena(1).lastCounted, draws[2].drawDate);
     EXPECT_EQ(f.pena(1).hits[9], 3);
-    // The deleted draw comes back: it counts again.
+    // The deleted draw comes back: already counted. The next one counts.
     f.state.files.writeDraw(3, draws[2]);
+    f.recount();
+    buildSimpleResults(f.state, f.blink, 3);
+    EXPECT_EQ(f.pena(1).hits[9], 3);
+    f.state.files.writeDraw(4, draws[3]);
     f.recount();
     buildSimpleResults(f.state, f.blink, 1);
     EXPECT_EQ(f.pena(1).hits[9], 4);
-    EXPECT_EQ(f.pena(1).lastCounted, draws[2].drawDate);
+    EXPECT_EQ(f.pena(1).lastCounted, draws[3].drawDate);
 }
 
 TEST(SimpleResults, DayFilterSkipsTheBlockButLastCountedAdvances) {

@@ -1,6 +1,7 @@
-// The passes read everything once and write each changed peña once; this
-// compares them with a plain record-by-record walk through the files, on
-// random folders, for the rows and for the bytes left in "apuestas.dat".
+// The passes read everything once, count with bit sets and write each changed
+// peña once; this compares them with a plain record-by-record walk through the
+// files, value by value, on random folders, for the rows and for the bytes
+// left in "apuestas.dat".
 #include "check/breakdown.h"
 #include "check/hits.h"
 #include "checkfixture.h"
@@ -30,12 +31,51 @@ struct Walk {
 
     PenaRecord read(int p) { return *s.files.readPena(p); }
 
+    // Every stored draw newer than LastCounted, from the creation day on and
+    // on the peña's days, once; LastCounted to the newest stored draw.
+    void count() {
+        const int n = s.nextDrawRecord;
+        double newest = 0;
+        for (int d = 1; d < n; ++d)
+            newest = std::max(newest, s.files.readDraw(d)->drawDate);
+        for (int p = 1; p < s.nextPenaRecord; ++p) {
+            PenaRecord cur = read(p);
+            const PenaRecord before = cur;
+            for (int d = 1; d < n; ++d) {
+                const DrawRecord draw = *s.files.readDraw(d);
+                if (!(draw.drawDate > before.lastCounted && penaPlaysDraw(cur, draw, false)))
+                    continue;
+                if (cur.betMode > 100) {
+                    const int nn = modeNumbers(cur.betMode), ss = modeStars(cur.betMode);
+                    const HitCount h = countHits(std::span(cur.numbers[0]).first(nn),
+                                                 std::span(cur.stars[0]).first(ss), draw);
+                    if (h.numbersHit >= 2 || (h.numbersHit == 1 && h.starsHit == 2)) {
+                        const CategoryCounts c =
+                            breakDownMultiple(cur.betMode, h.numbersHit, h.starsHit);
+                        for (int k = 1; k <= 13; ++k)
+                            cur.hits[k - 1] = addHits(cur.hits[k - 1], c[k - 1]);
+                    }
+                    continue;
+                }
+                for (int b = 1; b <= std::min<int>(cur.betMode, 24); ++b) {
+                    const HitCount h = countHits(std::span(cur.numbers[b - 1]).first(5),
+                                                 std::span(cur.stars[b - 1]).first(2), draw);
+                    if (const int k = classifyHits(h))
+                        cur.hits[k - 1] = addHits(cur.hits[k - 1], 1);
+                }
+            }
+            if (n > 1 && newest > cur.lastCounted) cur.lastCounted = newest;
+            if (cur.encode() != before.encode()) s.files.writePena(p, cur);
+            s.currentPena = cur;
+        }
+    }
+
     void simple(int w) {
+        count();
         rows.clear();
         const int n = s.nextDrawRecord;
         if (n == 1) return;
         bool multipleSeen = false;
-        double newest = 0;
         for (int d = n - 1; d >= n - w; --d) {
             const DrawRecord draw = *s.files.readDraw(d);
             bool drawHasPrize = false;
@@ -58,28 +98,15 @@ struct Walk {
                         first = false;
                         const int k = classifyHits(h);
                         rows.push_back({3, p, n - 1 - d, b - 1, k});
-                        if (k) {
-                            blockHasPrize = drawHasPrize = true;
-                            if (countsTowardHits(cur, draw))
-                                cur.hits[k - 1] = addHits(cur.hits[k - 1], 1);
-                        }
+                        if (k) blockHasPrize = drawHasPrize = true;
                         previous = k;
                         if (b == bets && s.view.onlyWithPrize) {
                             if (!k) rows.pop_back();
                             if (!blockHasPrize) rows.resize(rows.size() - 3);
                         }
                     }
-                    if (drawHasPrize) {
-                        simplePrize = true;
-                        s.files.writePena(p, cur);
-                    }
+                    if (drawHasPrize) simplePrize = true;
                 }
-                if (d == n - 1) newest = draw.drawDate;
-                if (d == n - w && cur.lastCounted != newest) {
-                    cur.lastCounted = newest;
-                    s.files.writePena(p, cur);
-                }
-                s.currentPena = cur;
             }
         }
         if (multipleSeen) multiple(w);
@@ -91,11 +118,10 @@ struct Walk {
         out.clear();
         const int n = s.nextDrawRecord;
         if (n == 1) return;
-        double newest = 0;
         for (int d = n - 1; d >= n - w; --d) {
             const DrawRecord draw = *s.files.readDraw(d);
             for (int p = 1; p < s.nextPenaRecord; ++p) {
-                PenaRecord cur = read(p);
+                const PenaRecord cur = read(p);
                 if (cur.betMode > 100 && penaPlaysDraw(cur, draw, s.view.showHistory)) {
                     for (int kind = 0; kind < 3; ++kind)
                         out.push_back({kind, p, n - 1 - d, 0, 0});
@@ -114,20 +140,11 @@ struct Walk {
                             first = false;
                             out.back().category = k;
                             out.back().aux = c[k - 1];
-                            if (countsTowardHits(cur, draw))
-                                cur.hits[k - 1] = addHits(cur.hits[k - 1], c[k - 1]);
                         }
-                        s.files.writePena(p, cur);
                     } else if (s.view.onlyWithPrize) {
                         out.resize(out.size() - 4);
                     }
                 }
-                if (d == n - 1) newest = draw.drawDate;
-                if (d == n - w && cur.lastCounted != newest) {
-                    cur.lastCounted = newest;
-                    s.files.writePena(p, cur);
-                }
-                s.currentPena = cur;
             }
         }
     }
@@ -176,6 +193,9 @@ struct Generator {
         PenaRecord p =
             makeSimplePena(QStringLiteral("S%1").arg(pick(0, 999)), filter, created, bets);
         if (pick(0, 4) == 0) p.lastCounted = oleFromDate(first.addDays(pick(0, days + 20)));
+        // A damaged record repeating a number or a star is counted value by value.
+        if (pick(0, 5) == 0) p.numbers[0][1] = p.numbers[0][0];
+        if (pick(0, 5) == 0) p.stars[0][1] = p.stars[0][0];
         return p;
     }
     DrawRecord draw(QDate date) {
