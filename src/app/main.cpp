@@ -17,6 +17,6 @@ int main(int argc, char** argv) {
     // unanswered), not when the splash makes way for it.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&program, &Program::dismissed, &app, &QApplication::quit);
-    program.start();
+    if (!program.start()) return 1;
     return app.exec();
 }

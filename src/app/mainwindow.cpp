@@ -12,8 +12,10 @@
 #include "app/summaryframe.h"
 #include "check/resultspanel.h"
 #include "create/creationflow.h"
+#include "download/cache.h"
 #include "download/news.h"
 #include "download/newswindow.h"
+#include "download/report.h"
 #include "download/reporttab.h"
 #include "download/transferpanel.h"
 #include "platform/qthttpclient.h"
@@ -172,7 +174,11 @@ void MainWindow::startUp(const QString& folder) {
     });
     state_.appFolder = withTrailingSeparator(folder);
     QDir::setCurrent(state_.appFolder);
-    guarded([&] { state_.files.ops().remove(state_.appFolder + kPenaWorkFile); });
+    guarded([&] {
+        removeLeftoverWorkFiles(
+            state_.files.ops(), state_.appFolder,
+            {kPenaWorkFile, kDrawWorkFile, kAnswerWorkFile, kNewsWorkFile, kReportWorkFile});
+    });
     guarded([&] { state_.files.openAll(state_.appFolder); });
     guarded([&] {
         const QString problems = state_.files.openProblemsText();
@@ -203,11 +209,14 @@ void MainWindow::refreshStatus() {
 
 void MainWindow::refreshSummary() {
     const SummaryView s = refreshSummaryState(state_, locale_);
+    // The highlight and the selected peña agree, or nothing is selected.
+    int& selected = state_.view.selectedPena;
+    if (selected > s.rows.size()) selected = 0;
     status_->setPenaCount(s.penaCount);
-    penas_->applyScan(s);
+    penas_->applyScan(s, selected);
     summary_->apply(s);
     if (s.rows.isEmpty()) penas_->clearCounters();
-    showPenaDetail(1);
+    showPenaDetail(selected > 0 ? selected : 1);
 }
 
 void MainWindow::refreshResults() {
@@ -228,13 +237,10 @@ void MainWindow::refreshResults() {
 
 void MainWindow::storedHitsChanged() {
     // The totals beside the lists and the peña shown follow what was stored.
-    const int shown = shownPena_;
     refreshSummary();
-    if (shown > 1 && shown < state_.nextPenaRecord) showPenaDetail(shown);
 }
 
 void MainWindow::showPenaDetail(int record) {
-    shownPena_ = record;
     if (state_.nextPenaRecord <= 1) {
         penas_->applyDetail(emptyPenaDetail());
         return;

@@ -110,5 +110,4 @@ private:
     NewsWindow* news_ = nullptr;
     int activations_ = 0;
     int currentTab_ = 0;
-    int shownPena_ = 1; // the peña whose detail the "Gestor de peñas" tab shows
 };

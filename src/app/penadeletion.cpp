@@ -31,5 +31,7 @@ bool runDeletePena(AppState& state, Prompter& prompter) {
         }
         return false;
     }
+    // The peña is gone: nothing is selected until the user picks one.
+    state.view.selectedPena = 0;
     return true;
 }

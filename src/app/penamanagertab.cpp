@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -36,8 +37,9 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        emit rowClicked(list_->indexOfTopLevelItem(item) + 1);
+    // The peña acted on is always the one highlighted, however the highlight moved.
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item) emit rowClicked(list_->indexOfTopLevelItem(item) + 1);
     });
 
     numbers_ = new QListWidget(this);
@@ -119,7 +121,9 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     layout->addLayout(buttons);
 }
 
-void PenaManagerTab::applyScan(const SummaryView& summary) {
+void PenaManagerTab::applyScan(const SummaryView& summary, int selected) {
+    // Rebuilding the rows is not the user moving the highlight.
+    const QSignalBlocker quiet(list_);
     list_->clear();
     if (summary.rows.isEmpty()) {
         list_->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("VACÍO")}));
@@ -130,7 +134,8 @@ void PenaManagerTab::applyScan(const SummaryView& summary) {
             items.append(new QTreeWidgetItem({r.name, r.bets, r.createdOn, r.dayFilter}));
         list_->addTopLevelItems(items);
     }
-    list_->setCurrentItem(list_->topLevelItem(0));
+    list_->setCurrentItem(selected > 0 ? list_->topLevelItem(selected - 1) : nullptr);
+    if (selected <= 0) list_->clearSelection();
     print_->setEnabled(summary.printEnabled);
     delete_->setEnabled(summary.deleteEnabled);
 }

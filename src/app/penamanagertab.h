@@ -20,7 +20,8 @@ public:
     explicit PenaManagerTab(QWidget* parent = nullptr);
 
     // The peña scan: list rows ("VACÍO" when empty) and the buttons' state.
-    void applyScan(const SummaryView& summary);
+    // Row `selected` (from 1) is highlighted; none when it is 0.
+    void applyScan(const SummaryView& summary, int selected);
     // No peña: every counter reads "0" and both bet lists are emptied.
     void clearCounters();
     void applyDetail(const PenaDetailView& detail);
@@ -40,7 +41,7 @@ public:
     ClickableLabel* printPicture() const { return printPicture_; }
 
 signals:
-    void rowClicked(int row); // 1-based
+    void rowClicked(int row); // 1-based: the highlight moved there, by mouse or keyboard
     void createRequested();
     void deleteRequested();
     void printRequested();

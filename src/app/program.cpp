@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "app/splash.h"
+#include "store/folderlock.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -14,7 +15,15 @@ Program::~Program() {
     window_.reset();
 }
 
-void Program::start() {
+bool Program::start() {
+    lock_ = std::make_unique<FolderLock>(folder_);
+    // A folder where no lock can be made cannot be changed either: its files
+    // open for reading only and every change is refused there.
+    if (lock_->take() == FolderLock::Result::HeldByAnother) {
+        platform_.prompter.message(folderInUseText(folder_), kFolderInUseTitle,
+                                   MessageIcon::Exclamation);
+        return false;
+    }
     splash_ = std::make_unique<SplashWindow>();
     connect(splash_.get(), &SplashWindow::entered, this, &Program::openMainWindow);
     connect(splash_.get(), &SplashWindow::dismissed, this, &Program::dismissed);
@@ -22,6 +31,7 @@ void Program::start() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         splash_->move(screen->availableGeometry().center() - splash_->rect().center());
     splash_->show();
+    return true;
 }
 
 void Program::openMainWindow() {

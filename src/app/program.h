@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+class FolderLock;
 class MainWindow;
 class SplashWindow;
 
@@ -18,8 +19,10 @@ public:
     Program(Platform& platform, QString dataFolder);
     ~Program() override;
 
-    // Shows the splash window.
-    void start();
+    // Takes the data folder's lock and shows the splash window. When another
+    // copy has the folder open it says so and returns false without opening,
+    // creating or changing any file: the program then ends.
+    bool start();
 
     SplashWindow* splash() const { return splash_.get(); }
     // nullptr until the splash ends.
@@ -37,6 +40,7 @@ private:
 
     Platform& platform_;
     QString folder_;
+    std::unique_ptr<FolderLock> lock_; // released after the main window has closed its files
     AppState state_;
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<MainWindow> window_;

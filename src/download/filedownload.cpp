@@ -12,6 +12,8 @@ void downloadToFile(HttpClient& http, FileOps& ops, const QString& url, const QS
 }
 
 QByteArray fileHead(const QString& path, qint64 count) {
+    // A pipe in the file's place would never end.
+    if (!notAFileReason(path).isEmpty()) return QByteArray();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return QByteArray();
     return count < 0 ? file.readAll() : file.read(count);

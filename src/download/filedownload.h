@@ -12,5 +12,5 @@ void downloadToFile(HttpClient& http, FileOps& ops, const QString& url, const QS
                     const QString& work);
 
 // The first `count` bytes of a file, or all of it with count < 0; empty when
-// it is missing or cannot be read.
+// it is missing, cannot be read or is no regular file.
 QByteArray fileHead(const QString& path, qint64 count = -1);

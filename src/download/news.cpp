@@ -4,8 +4,10 @@
 #include "store/appstate.h"
 #include "store/cp1252.h"
 #include "store/dates.h"
+#include "store/fileops.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 QString newsAddress(const QString& makerSite) {
@@ -30,9 +32,14 @@ bool newsHasPage(qsizetype fileSize) {
 bool checkNews(AppState& state, HttpClient& http, QDate today, const QString& makerSite) {
     try {
         if (!newsDue(state.latestDraw.drawDate, today)) return false;
-        QFile file(state.appFolder + kNewsFile);
-        if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) return false;
-        file.close();
+        const QString path = state.appFolder + kNewsFile;
+        // Anything but a regular file there (a pipe, a folder) is left alone;
+        // a missing one is created empty, never through a link left in its place.
+        if (!notAFileReason(path).isEmpty()) return false;
+        if (!QFileInfo(path).isSymbolicLink() && !QFileInfo::exists(path)) {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return false;
+        }
         return fetchNews(state, http, makerSite);
     } catch (const std::exception&) {
         return false;

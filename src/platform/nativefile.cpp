@@ -48,6 +48,10 @@ std::optional<Failure> renameOver(const QString& source, const QString& target) 
     return lastFailure();
 }
 
+bool syncFolder(const QString&) {
+    return true;
+}
+
 std::optional<Failure> remove(const QString& path) {
     if (DeleteFileW(wide(QDir::toNativeSeparators(path)))) return std::nullopt;
     if (GetLastError() == ERROR_FILE_NOT_FOUND) return std::nullopt;
@@ -78,6 +82,15 @@ std::optional<Failure> renameOver(const QString& source, const QString& target) 
         0)
         return std::nullopt;
     return failureOf(errno);
+}
+
+bool syncFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    // Some file systems cannot sync a folder at all (EINVAL): nothing to wait for there.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
 }
 
 std::optional<Failure> remove(const QString& path) {

@@ -2,6 +2,9 @@
 
 #include "store/storeerror.h"
 
+#include <QDir>
+#include <QRegularExpression>
+
 DataFiles::DataFiles(std::shared_ptr<FileOps> ops) : ops_(std::move(ops)) {}
 
 void DataFiles::openAll(const QString& folder) {
@@ -17,7 +20,9 @@ void DataFiles::openAll(const QString& folder) {
     www_.close();
     www_.setFileName(pathOf(kAnswerFile));
     wwwProblem_.clear();
-    if (!www_.open(QIODevice::ReadWrite) && !www_.open(QIODevice::ReadOnly))
+    wwwProblem_ = notAFileReason(www_.fileName());
+    if (wwwProblem_.isEmpty() && !www_.open(QIODevice::ReadWrite) &&
+        !www_.open(QIODevice::ReadOnly))
         wwwProblem_ = QStringLiteral("no se ha podido abrir");
     guarded([&] { settings_.open(pathOf(kSettingsFile)); });
 }
@@ -140,4 +145,19 @@ void DataFiles::rewriteDraws(const QList<DrawRecord>& draws) {
 
 void DataFiles::emptyDraws() {
     rewriteDraws({});
+}
+
+void removeLeftoverWorkFiles(FileOps& ops, const QString& folder, const QStringList& names) {
+    const QDir dir(folder);
+    static const QRegularExpression part(
+        QStringLiteral("^numeros(\\.bak|-corrupto(-\\d+)?\\.dat)\\.part$"));
+    QStringList leftovers = names;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::System | QDir::Hidden))
+        if (part.match(name).hasMatch()) leftovers.append(name);
+    for (const QString& name : leftovers) {
+        try {
+            ops.remove(dir.filePath(name));
+        } catch (const StoreError&) {
+        }
+    }
 }

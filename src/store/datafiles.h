@@ -65,6 +65,12 @@ private:
     QString wwwProblem_;
 };
 
+// Removes the work files a run may have left when it ended half way: the
+// named ones and the .part copies of numeros.bak and of a kept damaged draw
+// file. Links are removed themselves, never followed; anything else that
+// cannot be removed is left.
+void removeLeftoverWorkFiles(FileOps& ops, const QString& folder, const QStringList& names);
+
 inline const QString kPenaFile = QStringLiteral("apuestas.dat");
 inline const QString kPenaWorkFile = QStringLiteral("apuestas.tmp");
 inline const QString kDrawFile = QStringLiteral("numeros.dat");

@@ -48,7 +48,7 @@ FirstRecord readFirstRecord(const QString& path) {
         out.error = kErrFileNotFound;
         return out;
     }
-    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly)) {
+    if (!notAFileReason(path).isEmpty() || !f.open(QIODevice::ReadOnly)) {
         out.error = openFailureKind(f, QIODevice::ReadOnly) == StoreError::Kind::Access
                         ? kErrPathAccess
                         : kErrDeviceIo;
@@ -93,18 +93,21 @@ int resetPenaHits(DataFiles& files, QDate today) {
 KeptDrawFile keepDamagedDrawFile(DataFiles& files) {
     KeptDrawFile out;
     const QString data = files.pathOf(kDrawFile);
+    // A numeros.dat that is a link keeps it: the file it names is set aside,
+    // in its own folder, and replaced by an empty one.
+    const QString real = linkTarget(data);
+    const QString folder = QFileInfo(real).absolutePath() + QLatin1Char('/');
     QString kept;
     for (int n = 1;; ++n) {
-        kept = files.pathOf(kDamagedDrawsFileBase +
-                            (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) +
-                            QStringLiteral(".dat"));
-        if (!QFileInfo::exists(kept)) break;
+        kept = folder + kDamagedDrawsFileBase + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) +
+               QStringLiteral(".dat");
+        if (!QFileInfo::exists(kept) && !QFileInfo(kept).isSymbolicLink()) break;
     }
     // A file not opened for writing is left alone.
     if (!files.draws().isWritable()) return out;
     files.draws().close();
     try {
-        files.ops().replace(data, kept);
+        files.ops().replace(real, kept);
         out.path = kept;
     } catch (const StoreError&) {
     }
@@ -197,7 +200,7 @@ void DrawStore::importDraws() {
             // numeros.dat is then replaced by a rename, never half-written. It is
             // replaced only once its backup is taken, so the draws it holds are
             // never lost.
-            const bool staged = step([&] { ops.copy(chosen, work); });
+            const bool staged = step([&] { ops.copyToWorkFile(chosen, work); });
             step([&] { ops.remove(backup); });
             const bool backedUp = step([&] { ops.copy(data, backup); });
             const bool imported = staged && backedUp && step([&] { ops.replace(work, data); });

@@ -3,6 +3,7 @@
 #include "platform/nativefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -16,6 +17,24 @@ StoreError ioError(const QString& path, const QString& why) {
 }
 
 } // namespace
+
+QString linkTarget(const QString& path) {
+    QString at = QFileInfo(path).absoluteFilePath();
+    // A loop of links ends somewhere; the system refuses it when opened.
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(at);
+        if (!info.isSymbolicLink()) break;
+        at = info.symLinkTarget();
+    }
+    return at;
+}
+
+QString notAFileReason(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile()) return {};
+    if (info.isDir()) return QStringLiteral("es una carpeta, no un archivo");
+    return QStringLiteral("no es un archivo normal (puede ser una tubería o un dispositivo)");
+}
 
 StoreError::Kind openFailureKind(const QFile& file, QIODevice::OpenMode mode) {
     if (file.error() == QFileDevice::PermissionsError) return StoreError::Kind::Access;
@@ -40,8 +59,16 @@ bool FileOps::sync(QFileDevice& file) {
 }
 
 void FileOps::replace(const QString& source, const QString& target) {
-    if (auto f = nativefile::renameOver(source, target))
-        throw failure(*f, QStringLiteral("%1 -> %2").arg(source, target));
+    const QString real = linkTarget(target);
+    const QString why = notAFileReason(real);
+    if (!why.isEmpty()) throw ioError(target, why);
+    if (auto f = nativefile::renameOver(source, real))
+        throw failure(*f, QStringLiteral("%1 -> %2").arg(source, real));
+    syncFolder(QFileInfo(real).absolutePath());
+}
+
+void FileOps::syncFolder(const QString& folder) {
+    nativefile::syncFolder(folder);
 }
 
 void FileOps::remove(const QString& path) {
@@ -62,6 +89,11 @@ void FileOps::open(QFile& file, QIODevice::OpenMode mode) {
                          QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
 }
 
+void FileOps::createWorkFile(QFile& work) {
+    remove(work.fileName());
+    open(work, QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
 void FileOps::append(QFile& work, const char* data, qint64 size) {
     if (write(work, data, size) == size) return;
     const QString why = work.errorString();
@@ -79,7 +111,7 @@ void FileOps::finish(QFile& work) {
 
 void FileOps::writeWorkFile(const QString& path, const QList<QByteArray>& records) {
     QFile out(path);
-    open(out, QIODevice::WriteOnly | QIODevice::Truncate);
+    createWorkFile(out);
     for (const QByteArray& r : records)
         append(out, r.constData(), r.size());
     finish(out);
@@ -88,8 +120,45 @@ void FileOps::writeWorkFile(const QString& path, const QList<QByteArray>& record
 void FileOps::replaceWith(const QString& work, const QString& target,
                           const QList<QByteArray>& records,
                           const std::function<void()>& beforeRename) {
-    writeWorkFile(work, records);
+    const QString at = QFileInfo(linkTarget(target)).absolutePath() + QLatin1Char('/') +
+                       QFileInfo(work).fileName();
+    writeWorkFile(at, records);
     if (beforeRename) beforeRename();
+    try {
+        replace(at, target);
+    } catch (const StoreError&) {
+        try {
+            remove(at);
+        } catch (const StoreError&) {
+        }
+        throw;
+    }
+}
+
+void FileOps::copyToWorkFile(const QString& source, const QString& work) {
+    const QString why = notAFileReason(source);
+    if (!why.isEmpty()) throw ioError(source, why);
+    QFile in(source);
+    open(in, QIODevice::ReadOnly);
+    QFile out(work);
+    createWorkFile(out);
+    QByteArray block(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = read(in, block.data(), block.size());
+        if (got < 0) {
+            const QString readWhy = in.errorString();
+            discard(out);
+            throw ioError(source, readWhy);
+        }
+        if (got == 0) break;
+        append(out, block.constData(), got);
+    }
+    finish(out);
+}
+
+void FileOps::copy(const QString& source, const QString& target) {
+    const QString work = linkTarget(target) + QStringLiteral(".part");
+    copyToWorkFile(source, work);
     try {
         replace(work, target);
     } catch (const StoreError&) {
@@ -97,31 +166,6 @@ void FileOps::replaceWith(const QString& work, const QString& target,
             remove(work);
         } catch (const StoreError&) {
         }
-        throw;
-    }
-}
-
-void FileOps::copy(const QString& source, const QString& target) {
-    QFile in(source);
-    open(in, QIODevice::ReadOnly);
-    QFile work(target + QStringLiteral(".part"));
-    open(work, QIODevice::WriteOnly | QIODevice::Truncate);
-    QByteArray block(1 << 16, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = read(in, block.data(), block.size());
-        if (got < 0) {
-            const QString why = in.errorString();
-            discard(work);
-            throw ioError(source, why);
-        }
-        if (got == 0) break;
-        append(work, block.constData(), got);
-    }
-    finish(work);
-    try {
-        replace(work.fileName(), target);
-    } catch (const StoreError&) {
-        discard(work);
         throw;
     }
 }

@@ -30,9 +30,11 @@ void RecordFile::open(const QString& path) {
     problem_.clear();
     writable_ = false;
     file_.setFileName(path);
-    if (QFileInfo(path).isDir()) {
-        problem_ = QStringLiteral("es una carpeta, no un archivo");
-        throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: is a folder").arg(path));
+    // A folder, a pipe or a device in the file's place is never opened: a
+    // pipe would keep the program waiting for ever.
+    if (const QString why = notAFileReason(path); !why.isEmpty()) {
+        problem_ = why;
+        throw StoreError(StoreError::Kind::Io, QStringLiteral("%1: %2").arg(path, why));
     }
     if (file_.open(QIODevice::ReadWrite | kUnbuffered)) {
         writable_ = true;
@@ -111,24 +113,30 @@ void RecordFile::write(int n, const QList<QByteArray>& records) {
 
 int RecordFile::count() {
     if (!file_.isOpen() || !file_.seek(0)) return 0;
+    // Counted by reading, but never past the most records a file may hold:
+    // the rest of a huge file is not read at all.
+    const qint64 most = qint64(kMaxRecords) * length_;
     char block[1 << 14];
     qint64 bytes = 0;
-    for (;;) {
-        const qint64 got = file_.read(block, sizeof block);
+    while (bytes < most) {
+        const qint64 got = file_.read(block, std::min<qint64>(sizeof block, most - bytes));
         if (got <= 0) break;
         bytes += got;
     }
-    return static_cast<int>(std::min<qint64>(bytes / length_, kMaxRecords));
+    return static_cast<int>(bytes / length_);
 }
 
 QList<QByteArray> RecordFile::readAll() {
     QList<QByteArray> records;
     if (!file_.isOpen() || !file_.seek(0)) return records;
     QByteArray pending;
-    for (;;) {
+    while (records.size() < kMaxRecords) {
         // A block of at most 2 048 records, no larger than what is left: a
-        // short file is not read through a buffer sized for a long one.
-        const qint64 left = file_.size() - file_.pos();
+        // short file is not read through a buffer sized for a long one, and
+        // nothing past the most records a file may hold is read.
+        const qint64 left =
+            std::min(file_.size() - file_.pos(),
+                     qint64(kMaxRecords - records.size()) * length_ - qint64(pending.size()));
         const QByteArray block =
             file_.read(std::clamp<qint64>(left, length_, qint64(length_) * 2048));
         if (block.isEmpty()) break;

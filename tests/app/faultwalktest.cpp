@@ -194,6 +194,8 @@ TEST(FaultWalk, EveryFailedStepLeavesOldOrNewFilesTellsTheUserAndARetryWorks) {
         const int steps = counting->steps;
         const Images after = imagesOf(clean);
         ASSERT_GT(steps, 0);
+        // No rename is reported done before it has reached the disk.
+        EXPECT_EQ(counting->folderSyncs, counting->renames);
         ASSERT_NE(after, before);
 
         for (int k = 1; k <= steps; ++k) {

@@ -27,6 +27,8 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -315,22 +317,54 @@ TEST(MainWindow, DamagedDrawFileIsSetAsideBeforeAnyPrizeIsCounted) {
         QStringLiteral("Archivo de números ganadores no válido.")));
 }
 
-TEST(MainWindow, FolderInPlaceOfADataFileIsReportedAndNeverReplaced) {
+// A folder, or a pipe, where a file of the program should be: start-up never
+// waits on it, names the data files it could not open, and nothing replaces it.
+TEST(MainWindow, AnythingButAFileInPlaceOfOneIsReportedAndNeverReplaced) {
     WinningFolder w;
     struct Case {
         const char* blocked;
-        QString problem;
+        bool pipe;
+        QString problem; // what start-up says, empty for files it only reads later
+        int daysAfterLastDraw;
     };
-    for (const Case& c : {Case{"apuestas.dat", QStringLiteral("apuestas.dat: es una carpeta")},
-                          Case{"numeros.dat", QStringLiteral("numeros.dat: es una carpeta")}}) {
-        SCOPED_TRACE(c.blocked);
+    const QString pipe = QStringLiteral(": no es un archivo normal");
+    const Case cases[] = {
+        {"apuestas.dat", false, QStringLiteral("apuestas.dat: es una carpeta"), 1},
+        {"numeros.dat", false, QStringLiteral("numeros.dat: es una carpeta"), 1},
+        {"apuestas.dat", true, QStringLiteral("apuestas.dat") + pipe, 1},
+        {"numeros.dat", true, QStringLiteral("numeros.dat") + pipe, 1},
+        {"www.txt", true, QStringLiteral("www.txt") + pipe, 1},
+        {"nums.ini", true, QStringLiteral("nums.ini") + pipe, 1},
+        {"zul.pdf", true, QString(), 1},
+        {"informe.dat", true, QString(), 5}, // old enough for the news to be fetched
+    };
+    // A pipe opened for reading waits for a writer that never comes.
+    alarm(60);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.blocked) + (c.pipe ? " pipe" : " folder"));
         Fixture f;
         f.dir.writePenas({w.winner});
         f.dir.writeDraws(w.draws);
         const QString blocked = f.dir.file(QString::fromLatin1(c.blocked));
-        ASSERT_TRUE(QFile::remove(blocked));
-        ASSERT_TRUE(QDir().mkdir(blocked));
-        f.start(w.today());
+        QFile::remove(blocked);
+        if (c.pipe)
+            ASSERT_EQ(mkfifo(QFile::encodeName(blocked).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QDir().mkdir(blocked));
+        const auto unchanged = [&] {
+            const QFileInfo info(blocked);
+            return c.pipe ? !info.isFile() && !info.isDir() && info.exists()
+                          : info.isDir() && QDir(blocked)
+                                                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                                                .isEmpty();
+        };
+        f.start(dateFromOle(w.draws.last().drawDate).addDays(c.daysAfterLastDraw));
+        if (c.problem.isEmpty()) {
+            EXPECT_EQ(f.fake.prompter.shown.size(), 0)
+                << f.fake.prompter.texts().join('\n').toStdString();
+            EXPECT_TRUE(unchanged());
+            continue;
+        }
         ASSERT_FALSE(f.fake.prompter.shown.isEmpty());
         EXPECT_TRUE(f.fake.prompter.shown[0].text.contains(c.problem));
         f.window->activated();
@@ -343,12 +377,17 @@ TEST(MainWindow, FolderInPlaceOfADataFileIsReportedAndNeverReplaced) {
         f.fake.prompter.answers = {true, true};
         f.window->drawsTab()->deleteAllDraws();
         const QStringList texts = f.fake.prompter.texts();
-        ASSERT_FALSE(texts.isEmpty());
-        EXPECT_TRUE(texts.last().startsWith(
-            QStringLiteral("No se puede modificar el archivo %1").arg(QLatin1String(c.blocked))));
-        EXPECT_TRUE(QFileInfo(blocked).isDir());
-        EXPECT_EQ(QDir(blocked).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        const bool dataFile =
+            QByteArray(c.blocked) == "apuestas.dat" || QByteArray(c.blocked) == "numeros.dat";
+        if (dataFile) {
+            ASSERT_FALSE(texts.isEmpty());
+            EXPECT_TRUE(
+                texts.last().startsWith(QStringLiteral("No se puede modificar el archivo %1")
+                                            .arg(QLatin1String(c.blocked))));
+        }
+        EXPECT_TRUE(unchanged());
     }
+    alarm(0);
 }
 
 TEST(MainWindow, DamagedPeñaDetailKeepsNothingOfTheOnePickedBefore) {

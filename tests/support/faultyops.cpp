@@ -40,6 +40,12 @@ void FaultyOps::replace(const QString& source, const QString& target) {
     if (refuseReplace && refuseReplace(source, target)) throw StoreError(kind, target);
     if (fails("rename", target)) throw StoreError(StoreError::Kind::Io, target);
     FileOps::replace(source, target);
+    ++renames;
+}
+
+void FaultyOps::syncFolder(const QString& folder) {
+    FileOps::syncFolder(folder);
+    ++folderSyncs;
 }
 
 void FaultyOps::remove(const QString& path) {

@@ -20,6 +20,8 @@ public:
     std::function<bool(const QString& source, const QString& target)> refuseReplace;
     std::function<bool(const QString& path)> refuseRemove;
     QStringList failed; // "write apuestas.tmp", ... one line per failed step
+    int renames = 0;     // renames done
+    int folderSyncs = 0; // folder syncs after them
 
     qint64 read(QFileDevice& file, char* data, qint64 size) override;
     qint64 write(QFileDevice& file, const char* data, qint64 size) override;
@@ -27,6 +29,7 @@ public:
     bool sync(QFileDevice& file) override;
     void replace(const QString& source, const QString& target) override;
     void remove(const QString& path) override;
+    void syncFolder(const QString& folder) override;
 
 private:
     bool fails(const char* step, const QString& path);
