@@ -411,3 +411,42 @@ TEST(MainWindow, DamagedPeñaDetailKeepsNothingOfTheOnePickedBefore) {
     EXPECT_EQ(pm->effectivenessValue()->text(), QStringLiteral("-"));
     EXPECT_EQ(pm->numbersList()->count(), 0);
 }
+
+// The peña "Eliminar peña" acts on is the one highlighted, however the
+// highlight got there; after a scan the highlight and the selection agree.
+TEST(MainWindow, TheHighlightedPeñaIsTheSelectedOne) {
+    Fixture f;
+    WinningFolder w;
+    f.dir.writeDraws(w.draws);
+    QList<PenaRecord> penas;
+    for (const char* name : {"UNO", "DOS", "TRES"})
+        penas.append(makeSimplePena(QString::fromLatin1(name), QStringLiteral("Todos"),
+                                    QDate(2023, 1, 2), {{{6, 16, 26, 36, 46}, {1, 3}}}));
+    f.dir.writePenas(penas);
+    f.start(w.today());
+    f.window->show();
+    f.window->selectTab(2);
+    QTreeWidget* list = f.list();
+    EXPECT_EQ(list->currentItem(), nullptr); // nothing selected at start
+    clickRow(list, 1);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(f.state.view.selectedPena, 3);
+    EXPECT_EQ(f.window->penaManager()->numbersList()->count(), 1);
+
+    // A refresh keeps the highlight where the selection is.
+    f.window->refreshStatus();
+    EXPECT_EQ(list->indexOfTopLevelItem(list->currentItem()), 2);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(f.state.view.selectedPena, 2);
+    f.fake.prompter.answers = {true};
+    QTest::mouseClick(f.window->penaManager()->deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(f.fake.prompter.texts().last(),
+              QStringLiteral("¿Seguro que quieres eliminar la Peña DOS?"));
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(1)->text(0), QStringLiteral("TRES"));
+    EXPECT_EQ(f.state.view.selectedPena, 0);
+    EXPECT_EQ(list->currentItem(), nullptr);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+}

@@ -15,7 +15,9 @@
 #include "print/printwindow.h"
 #include "print/qtprintsurface.h"
 #include "store/appstate.h"
+#include "store/datafiles.h"
 #include "store/dates.h"
+#include "store/folderlock.h"
 #include "support/answers.h"
 #include "support/fakes.h"
 #include "support/recordingsurface.h"
@@ -31,6 +33,7 @@
 #include <QPageSize>
 #include <QPdfDocument>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -167,4 +170,63 @@ TEST(Session, NewUserCreatesAPenaDownloadsSeesThePrizeAndPrints) {
     EXPECT_TRUE(dir.read(QStringLiteral("www.txt")).contains("2023-03-07"));
     EXPECT_TRUE(dir.read(QStringLiteral("boletos.pdf")).startsWith("%PDF"));
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("apuestas.tmp"))));
+}
+
+// Two copies over one data folder: the second says so and ends without
+// opening, creating or changing a file. Once the first has crashed, the next
+// start takes its lock over and clears the work files it left.
+TEST(Session, OneCopyPerFolderAndACrashedCopysLockAndLeftoversAreTakenOver) {
+    TempFolder dir, elsewhere;
+    QProcess first;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VANTIKO_FOLDER"), dir.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    first.setProcessEnvironment(env);
+    first.start(QStringLiteral(VANTIKO_PROGRAM), {});
+    ASSERT_TRUE(first.waitForStarted(10000));
+    // The lock is taken before the splash shows; the splash waits 9.5 s.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(dir.file(kLockFile)).size() > 0, 10000);
+    const auto folder = [&] {
+        QStringList out;
+        for (const QFileInfo& i : QDir(dir.path())
+                                      .entryInfoList(QDir::AllEntries | QDir::System |
+                                                     QDir::Hidden | QDir::NoDotAndDotDot))
+            out.append(i.fileName() + QLatin1Char(' ') + QString::number(i.size()) +
+                       QLatin1Char(' ') + i.lastModified().toString(Qt::ISODateWithMs));
+        return out;
+    };
+    const QStringList before = folder();
+
+    FakePlatform fake;
+    Program second(fake.platform, dir.path());
+    EXPECT_FALSE(second.start());
+    EXPECT_EQ(second.splash(), nullptr);
+    ASSERT_EQ(fake.prompter.shown.size(), 1);
+    EXPECT_EQ(fake.prompter.shown[0].text, folderInUseText(dir.path()));
+    EXPECT_EQ(fake.prompter.shown[0].title, QStringLiteral("Vantiko ya está abierto"));
+    EXPECT_TRUE(fake.prompter.shown[0].text.contains(QDir::cleanPath(dir.path())));
+    EXPECT_EQ(folder(), before);
+
+    // The first copy dies half way through its work.
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished(10000));
+    for (const QString& name : {kDrawWorkFile, kPenaWorkFile, QStringLiteral("numeros.bak.part")})
+        dir.write(name, "half");
+    elsewhere.write(QStringLiteral("victim"), "not the program's");
+    ASSERT_TRUE(
+        QFile::link(elsewhere.file(QStringLiteral("victim")), dir.file(QStringLiteral("www.tmp"))));
+
+    FakePlatform again;
+    Program third(again.platform, dir.path());
+    ASSERT_TRUE(third.start());
+    EXPECT_TRUE(again.prompter.shown.isEmpty());
+    QTest::mouseClick(third.splash()->enterButton(), Qt::LeftButton);
+    ASSERT_NE(third.mainWindow(), nullptr);
+    for (const QString& name : {kDrawWorkFile, kPenaWorkFile, QStringLiteral("numeros.bak.part"),
+                                QStringLiteral("www.tmp")}) {
+        const QFileInfo left(dir.file(name));
+        EXPECT_FALSE(left.exists() || left.isSymbolicLink()) << name.toStdString();
+    }
+    EXPECT_EQ(elsewhere.read(QStringLiteral("victim")), "not the program's");
+    third.mainWindow()->close();
 }
