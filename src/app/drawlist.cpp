@@ -26,11 +26,11 @@ std::optional<QList<DrawRecord>> loadDrawList(DataFiles& files, int nextDrawReco
     const int wanted = std::max(0, nextDrawRecord - 1);
     QList<DrawRecord> rows;
     if (wanted == 0) return rows;
-    const QList<QByteArray> records = files.draws().readAll();
+    const QList<DrawRecord> records = files.readAllDraws();
     if (records.size() < wanted) return std::nullopt;
     rows.reserve(wanted);
     for (int r = wanted; r >= 1; --r) {
-        const DrawRecord d = DrawRecord::decode(records[r - 1]);
+        const DrawRecord& d = records[r - 1];
         if (!d.isSound()) return std::nullopt;
         rows.append(d);
     }

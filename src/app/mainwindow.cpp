@@ -236,7 +236,9 @@ void MainWindow::refreshResults() {
 }
 
 void MainWindow::storedHitsChanged() {
-    // The totals beside the lists and the peña shown follow what was stored.
+    // The totals beside the lists and the peña shown follow what was stored;
+    // a download applying its draws refreshes them itself right after.
+    if (transfer_->transfer().controls().progress == 3) return;
     refreshSummary();
 }
 

@@ -57,10 +57,10 @@ PenaDetailView computePenaDetail(const PenaRecord& pena, const QList<DrawRecord>
         v.chartWithoutPrize = 0;
         return v;
     }
-    const QString filter = pena.dayFilterText();
+    const int filter = dayFilterCode(pena.dayFilterText());
     int played = 0;
     for (const DrawRecord& d : draws)
-        if (d.drawDate >= pena.createdOn && dayFilterPlays(filter, d.drawDate)) ++played;
+        if (d.drawDate >= pena.createdOn && dayCodePlays(filter, drawWeekday(d.drawDate))) ++played;
     const float e =
         played > 0 ? static_cast<float>(total) * 100.0f / static_cast<float>(played) : 0.0f;
     v.playedDraws = QString::number(played);

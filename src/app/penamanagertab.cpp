@@ -124,15 +124,20 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
 void PenaManagerTab::applyScan(const SummaryView& summary, int selected) {
     // Rebuilding the rows is not the user moving the highlight.
     const QSignalBlocker quiet(list_);
-    list_->clear();
-    if (summary.rows.isEmpty()) {
-        list_->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("VACÍO")}));
-    } else {
-        QList<QTreeWidgetItem*> items;
-        items.reserve(summary.rows.size());
-        for (const PenaListRow& r : summary.rows)
-            items.append(new QTreeWidgetItem({r.name, r.bets, r.createdOn, r.dayFilter}));
-        list_->addTopLevelItems(items);
+    // Nine hundred rows are not built again when nothing in them changed.
+    const bool same = list_->topLevelItemCount() > 0 && summary.rows == shownRows_;
+    shownRows_ = summary.rows;
+    if (!same) {
+        list_->clear();
+        if (summary.rows.isEmpty()) {
+            list_->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("VACÍO")}));
+        } else {
+            QList<QTreeWidgetItem*> items;
+            items.reserve(summary.rows.size());
+            for (const PenaListRow& r : summary.rows)
+                items.append(new QTreeWidgetItem({r.name, r.bets, r.createdOn, r.dayFilter}));
+            list_->addTopLevelItems(items);
+        }
     }
     list_->setCurrentItem(selected > 0 ? list_->topLevelItem(selected - 1) : nullptr);
     if (selected <= 0) list_->clearSelection();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/summary.h"
+
 #include <QWidget>
 #include <array>
 
@@ -10,7 +12,6 @@ class QTreeWidget;
 class ClickableLabel;
 class HitChart;
 struct PenaDetailView;
-struct SummaryView;
 
 // The "Gestor de peñas" tab: the peña list, the bets, hit counters and chart
 // of the peña shown, and the buttons with their pictures.
@@ -48,6 +49,7 @@ signals:
 
 private:
     QTreeWidget* list_;
+    QList<PenaListRow> shownRows_; // what the list holds, kept while it does not change
     QListWidget* numbers_;
     QListWidget* stars_;
     std::array<QLabel*, 13> hitValues_{};

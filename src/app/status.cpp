@@ -8,18 +8,19 @@
 
 int countPlayedDraws(const QList<DrawRecord>& draws, const QList<PenaRecord>& penas) {
     if (penas.isEmpty()) return 0;
-    QStringList filters;
+    QList<int> filters;
     filters.reserve(penas.size());
     for (const PenaRecord& p : penas)
-        filters.append(p.dayFilterText());
+        filters.append(dayFilterCode(p.dayFilterText()));
     const double createdFirst = penas.first().createdOn;
     qsizetype start = 0;
     while (start < draws.size() && draws[start].drawDate < createdFirst)
         ++start;
     int played = 0;
     for (qsizetype i = start; i < draws.size(); ++i) {
-        for (const QString& f : filters) {
-            if (dayFilterPlays(f, draws[i].drawDate)) {
+        const int weekday = drawWeekday(draws[i].drawDate);
+        for (const int f : filters) {
+            if (dayCodePlays(f, weekday)) {
                 ++played;
                 break;
             }

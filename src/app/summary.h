@@ -12,6 +12,7 @@ struct PenaListRow {
     QString bets;
     QString createdOn;
     QString dayFilter;
+    bool operator==(const PenaListRow&) const = default;
 };
 
 // The peña scan and the all-peñas summary: what RefreshSummary shows.

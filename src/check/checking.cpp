@@ -99,33 +99,63 @@ PassOptions optionsOf(const AppState& state) {
     return {state.view.showHistory, state.view.onlyWithPrize};
 }
 
-std::shared_ptr<ResultsList> multipleList(AppState& state, PrizeBlink& blink, const Inputs& in,
-                                          int w) {
-    auto list = listOf(ListKind::Multiple, in, w);
-    if (multiplePass(*list, optionsOf(state)).prizeFound) blink.multiplePrize();
-    return list;
-}
-
 } // namespace
 
-ResultsLists buildSimpleResults(AppState& state, PrizeBlink& blink, int w) {
-    ResultsLists out;
+PendingLists prepareLists(AppState& state, int w, bool multipleOnly) {
+    PendingLists out;
     Inputs in = readInputs(state);
     out.stored = countAndStore(state, in);
-    out.simple = listOf(ListKind::Simple, in, w);
-    const PassResult result = simplePass(*out.simple, optionsOf(state));
-    if (result.prizeFound) blink.simplePrize();
+    out.options = optionsOf(state);
+    // The blink follows only the prizes of a download's draws.
+    out.wantPrize = !state.view.newDrawsLabel.isEmpty();
+    out.multipleOnly = multipleOnly;
+    if (!multipleOnly) out.simple = listOf(ListKind::Simple, in, w);
+    const bool anyMultiple = std::any_of(in.penas.begin(), in.penas.end(), [](const PenaRecord& p) {
+        return isMultipleMode(p.betMode);
+    });
     // Without a multiple-bet peña (or without draws) the multiple list is
     // emptied rather than left showing peñas or draws that are gone.
-    out.multiple = result.multipleSeen ? multipleList(state, blink, in, w)
-                                       : std::make_shared<ResultsList>(ListKind::Multiple);
+    out.multiple = anyMultiple || multipleOnly ? listOf(ListKind::Multiple, in, w)
+                                               : std::make_shared<ResultsList>(ListKind::Multiple);
     return out;
+}
+
+qint64 PendingLists::cost() const {
+    qint64 c = multiple->layOutCost(options, wantPrize);
+    if (simple) c += simple->layOutCost(options, wantPrize);
+    return c;
+}
+
+int PendingLists::draws() const {
+    return int((simple ? simple->draws.size() : 0) + multiple->draws.size());
+}
+
+bool layOutLists(PendingLists& lists, std::stop_token stop, std::atomic<int>* drawsDone) {
+    if (lists.simple) {
+        lists.simpleResult = lists.simple->layOut(lists.options, lists.wantPrize, stop, drawsDone);
+        if (!lists.simpleResult.complete) return false;
+    }
+    lists.multipleResult = lists.multiple->layOut(lists.options, lists.wantPrize, stop, drawsDone);
+    return lists.multipleResult.complete;
+}
+
+void startPrizeBlink(const PendingLists& lists, PrizeBlink& blink) {
+    if (lists.simple && lists.simpleResult.prizeFound) blink.simplePrize();
+    if (lists.multipleResult.prizeFound) blink.multiplePrize();
+}
+
+ResultsLists buildSimpleResults(AppState& state, PrizeBlink& blink, int w) {
+    PendingLists lists = prepareLists(state, w, false);
+    layOutLists(lists);
+    startPrizeBlink(lists, blink);
+    return {lists.simple, lists.multiple, lists.stored};
 }
 
 std::shared_ptr<ResultsList> buildMultipleResults(AppState& state, PrizeBlink& blink, int w,
                                                   StoredHits* stored) {
-    Inputs in = readInputs(state);
-    const StoredHits written = countAndStore(state, in);
-    if (stored) stored->add(written);
-    return multipleList(state, blink, in, w);
+    PendingLists lists = prepareLists(state, w, true);
+    if (stored) stored->add(lists.stored);
+    layOutLists(lists);
+    startPrizeBlink(lists, blink);
+    return lists.multiple;
 }

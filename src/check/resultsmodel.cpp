@@ -4,6 +4,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <climits>
 
 ResultsModel::ResultsModel(ListKind kind, QObject* parent)
     : QAbstractTableModel(parent), kind_(kind) {}
@@ -16,7 +17,7 @@ void ResultsModel::setList(std::shared_ptr<const ResultsList> list) {
 
 int ResultsModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || !list_) return 0;
-    return int(list_->rows.size());
+    return int(std::min<std::size_t>(list_->rows.size(), std::size_t(INT_MAX)));
 }
 
 int ResultsModel::columnCount(const QModelIndex& parent) const {

@@ -3,6 +3,7 @@
 #include "check/checking.h"
 #include "check/resultsmodel.h"
 #include "check/resultstext.h"
+#include "check/resultsview.h"
 #include "check/viewmenu.h"
 #include "check/viewoptions.h"
 #include "platform/platform.h"
@@ -14,11 +15,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <thread>
 
 namespace {
 
@@ -30,16 +33,19 @@ const QString kRedLook = QStringLiteral("QPushButton { background-color: rgb(255
 
 constexpr int kListWidthTwips[2] = {7601, 8801};
 
-QTableView* makeList(ResultsModel* model, QWidget* parent) {
-    auto* view = new QTableView(parent);
-    view->setModel(model);
+// Past this many bet checks a lay-out runs beside the window.
+constexpr qint64 kBackgroundCost = 30'000'000;
+
+ResultsView* makeList(ResultsModel* model, QWidget* parent) {
+    auto* list = new ResultsView(model, parent);
+    QTableView* view = list->table();
     view->setShowGrid(false);
     view->setWordWrap(false);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setCornerButtonEnabled(false);
-    // Millions of rows: every row the same height, never measured.
+    // Every row the same height, never measured.
     QHeaderView* rows = view->verticalHeader();
     rows->hide();
     rows->setSectionResizeMode(QHeaderView::Fixed);
@@ -48,14 +54,28 @@ QTableView* makeList(ResultsModel* model, QWidget* parent) {
     columns->setHighlightSections(false);
     columns->setSectionsClickable(false);
     columns->setStretchLastSection(true);
+    QList<int> widths;
     for (int c = 0; c < model->columnCount(); ++c)
-        columns->resizeSection(c, twipsToPixels(columnWidthTwips(model->kind(), c)));
+        widths.append(twipsToPixels(columnWidthTwips(model->kind(), c)));
+    list->setColumnWidths(widths);
     const int index = model->kind() == ListKind::Simple ? 0 : 1;
-    view->setMinimumWidth(twipsToPixels(kListWidthTwips[index]));
-    return view;
+    list->setMinimumWidth(twipsToPixels(kListWidthTwips[index]));
+    return list;
 }
 
 } // namespace
+
+// A lay-out running beside the window; it owns the lists it lays out.
+struct ResultsPanel::Job {
+    PendingLists lists;
+    std::atomic<int> drawsDone{0};
+    std::atomic<bool> finished{false};
+    std::jthread thread; // stopped and joined first when the job goes
+};
+
+ResultsPanel::~ResultsPanel() {
+    cancelJob();
+}
 
 ResultsPanel::ResultsPanel(AppState& state, Platform& platform, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform), blink_(state) {
@@ -118,6 +138,16 @@ ResultsPanel::ResultsPanel(AppState& state, Platform& platform, QWidget* parent)
     controls->addWidget(onlyPrize_);
     layout->addLayout(controls);
 
+    // The progress of a long lay-out, in place of nothing.
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("layOutProgress"));
+    progress_->setFormat(QStringLiteral("Buscando premios... %p%"));
+    progress_->hide();
+    layout->addWidget(progress_);
+    jobTimer_ = new QTimer(this);
+    jobTimer_->setInterval(50);
+    connect(jobTimer_, &QTimer::timeout, this, &ResultsPanel::pollJob);
+
     ::setDrawsToShow(state_, 1);
     connect(bar_, &QScrollBar::valueChanged, this, &ResultsPanel::barChanged);
     connect(history_, &QCheckBox::toggled, this, [this](bool on) {
@@ -135,25 +165,68 @@ ResultsPanel::ResultsPanel(AppState& state, Platform& platform, QWidget* parent)
 }
 
 void ResultsPanel::buildSimpleResults(int w) {
-    // Both lists start empty, so the old rows are gone before the new ones grow.
-    models_[0]->clear();
-    models_[1]->clear();
-    const ResultsLists lists = ::buildSimpleResults(state_, blink_, w);
-    models_[0]->setList(lists.simple);
-    models_[1]->setList(lists.multiple);
-    syncBlink();
-    reportStored(lists.stored);
+    runLists(w, false);
 }
 
 void ResultsPanel::buildMultipleResults(int w) {
-    models_[1]->clear();
-    StoredHits stored;
-    models_[1]->setList(::buildMultipleResults(state_, blink_, w, &stored));
+    runLists(w, true);
+}
+
+void ResultsPanel::runLists(int w, bool multipleOnly) {
+    cancelJob();
+    auto job = std::make_unique<Job>();
+    job->lists = prepareLists(state_, w, multipleOnly);
+    reportStored(job->lists.stored);
+    if (job->lists.cost() < kBackgroundCost) {
+        layOutLists(job->lists);
+        applyLists(job->lists);
+        return;
+    }
+    Job* running = job.get();
+    job_ = std::move(job);
+    running->thread = std::jthread([running](std::stop_token stop) {
+        layOutLists(running->lists, stop, &running->drawsDone);
+        running->finished = true;
+    });
+    progress_->setRange(0, std::max(1, running->lists.draws()));
+    progress_->setValue(0);
+    progress_->show();
+    jobTimer_->start();
+}
+
+void ResultsPanel::pollJob() {
+    if (!job_) return;
+    progress_->setValue(job_->drawsDone.load());
+    if (job_->finished) finishLayOut();
+}
+
+void ResultsPanel::finishLayOut() {
+    if (!job_) return;
+    job_->thread.join();
+    const std::unique_ptr<Job> done = std::move(job_);
+    jobTimer_->stop();
+    progress_->hide();
+    applyLists(done->lists);
+}
+
+void ResultsPanel::cancelJob() {
+    if (!job_) return;
+    job_->thread.request_stop();
+    job_->thread.join();
+    job_.reset();
+    jobTimer_->stop();
+    progress_->hide();
+}
+
+void ResultsPanel::applyLists(const PendingLists& lists) {
+    if (!lists.multipleOnly) models_[0]->setList(lists.simple);
+    models_[1]->setList(lists.multiple);
+    startPrizeBlink(lists, blink_);
     syncBlink();
-    reportStored(stored);
 }
 
 void ResultsPanel::clearLists() {
+    cancelJob();
     models_[0]->clear();
     models_[1]->clear();
 }
@@ -202,6 +275,8 @@ void ResultsPanel::setDrawsToShow(int w) {
 
 void ResultsPanel::setDrawsToShowQuietly(int w) {
     quiet_ = true;
+    // The draws just appended count before the status has followed them.
+    bar_->setMaximum(std::max(bar_->maximum(), state_.nextDrawRecord - 1));
     bar_->setValue(w);
     quiet_ = false;
 }

@@ -3,16 +3,19 @@
 #include "check/prizeblink.h"
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
 class QLabel;
 class QMenu;
+class QProgressBar;
 class QPushButton;
 class QScrollBar;
-class QTableView;
 class QTimer;
 class ResultsModel;
+class ResultsView;
+struct PendingLists;
 struct AppState;
 struct Platform;
 struct StoredHits;
@@ -24,10 +27,19 @@ class ResultsPanel : public QWidget {
     Q_OBJECT
 public:
     ResultsPanel(AppState& state, Platform& platform, QWidget* parent = nullptr);
+    ~ResultsPanel() override;
 
     // Runs buildMultipleResults(w) at its end when a multiple peña exists.
+    // The totals are counted and stored at once; a lay-out that goes through
+    // many bets runs on other threads while the window goes on, with its
+    // progress shown, and the lists change when it ends. A new refresh
+    // interrupts it.
     void buildSimpleResults(int w);
     void buildMultipleResults(int w);
+    // A lay-out is running.
+    bool layingOut() const { return job_ != nullptr; }
+    // Waits for it and shows its lists (tests, benchmarks).
+    void finishLayOut();
     // Both lists empty, as over a draw file that may not be counted.
     void clearLists();
     // ViewSwitch 0 (simple list) or 1 (multiple list).
@@ -55,13 +67,14 @@ public:
     void blinkTick();
 
     QPushButton* viewButton(int i) const { return buttons_[i & 1]; }
-    QTableView* listView(int i) const { return views_[i & 1]; }
+    ResultsView* listView(int i) const { return views_[i & 1]; }
     ResultsModel* model(int i) const { return models_[i & 1]; }
     QScrollBar* drawsBar() const { return bar_; }
     QLabel* drawsBox() const { return box_; }
     QCheckBox* historyBox() const { return history_; }
     QCheckBox* onlyWithPrizeBox() const { return onlyPrize_; }
     QTimer* blinkTimer() const { return timer_; }
+    QProgressBar* layOutProgress() const { return progress_; }
     const PrizeBlink& prizeBlink() const { return blink_; }
 
 signals:
@@ -75,6 +88,11 @@ signals:
     void storedHitsChanged();
 
 private:
+    struct Job;
+    void runLists(int w, bool multipleOnly);
+    void applyLists(const PendingLists& lists);
+    void pollJob();
+    void cancelJob();
     void barChanged(int value);
     void syncBlink();
     void applyButtonLooks();
@@ -87,11 +105,14 @@ private:
     QString lastStoreFailure_; // told once while the same failure repeats
     bool quiet_ = false;
     QPushButton* buttons_[2] = {};
-    QTableView* views_[2] = {};
+    ResultsView* views_[2] = {};
     ResultsModel* models_[2] = {};
     QScrollBar* bar_ = nullptr;
     QLabel* box_ = nullptr;
     QCheckBox* history_ = nullptr;
     QCheckBox* onlyPrize_ = nullptr;
     QTimer* timer_ = nullptr;
+    std::unique_ptr<Job> job_;
+    QTimer* jobTimer_ = nullptr;
+    QProgressBar* progress_ = nullptr;
 };

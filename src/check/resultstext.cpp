@@ -93,7 +93,7 @@ QString multiplePrizeLine(int k, int count) {
 
 QString cellText(const ResultsList& list, std::size_t row, int column) {
     if (row >= list.rows.size()) return {};
-    const ResultRow& r = list.rows[row];
+    const ResultRow r = list.rows[row];
     if (column == commentColumn(list.kind)) return commentOf(list, r);
     if (r.rowKind() != RowKind::Bet) return {};
     const int slot = slotOf(list, r, column);
@@ -107,7 +107,7 @@ QString cellText(const ResultsList& list, std::size_t row, int column) {
 
 std::optional<Rgb> cellColour(const ResultsList& list, std::size_t row, int column) {
     if (row >= list.rows.size()) return std::nullopt;
-    const ResultRow& r = list.rows[row];
+    const ResultRow r = list.rows[row];
     if (column == commentColumn(list.kind)) {
         switch (r.rowKind()) {
         case RowKind::PenaHeader:

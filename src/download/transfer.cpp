@@ -106,8 +106,17 @@ void Transfer::tick() {
         step_ = 6;
         step_ = 7;
     }
-    if (step_ != 7) return;
+    if (step_ != 7) {
+        refreshStatusOnce();
+        return;
+    }
     finish();
+}
+
+void Transfer::refreshStatusOnce() {
+    if (!statusPending_) return;
+    statusPending_ = false;
+    call(hooks_.refreshStatus);
 }
 
 bool Transfer::takeResponse() {
@@ -133,7 +142,10 @@ bool Transfer::takeResponse() {
         const QByteArray onDisk = www.readAll();
         if (onDisk.size() == line.size()) cache_ = onDisk;
     }
+    // The status is refreshed once, when the tick has applied the new draws.
+    inTickParse_ = true;
     guarded([&] { parseResults(); });
+    inTickParse_ = false;
     return false;
 }
 
@@ -181,7 +193,15 @@ void Transfer::parseCache(const QByteArray& cacheBytes, qsizetype answerLength) 
         const QString missing = missingDrawsText(newest, windowStart(clock_.today()));
         if (!missing.isEmpty() && !writeFailed)
             prompter_.message(missing, kMissingTitle, MessageIcon::Information);
-        call(hooks_.refreshStatus);
+        statusPending_ = true;
+        if (inTickParse_) {
+            // The lists the tick builds next need the counters at once.
+            state_.nextDrawRecord = state_.files.draws().count() + 1;
+            if (auto newest = state_.files.readDraw(state_.nextDrawRecord - 1))
+                state_.latestDraw = *newest;
+        } else {
+            refreshStatusOnce();
+        }
     } catch (const std::exception&) {
         keyNotFound_ = cache.keyNotFound();
         if (newDrawCount_ == 0 && http_.lastState() != HttpClient::kError) {
@@ -215,11 +235,13 @@ void Transfer::finish() {
             guarded([&] { call(hooks_.setDrawsToShow, std::min(newDrawCount_, kMaxDrawsShown)); });
         controls_.progress = 4;
         changed();
+        statusPending_ = false;
         guarded([&] { call(hooks_.refreshStatus); });
         guarded([&] { call(hooks_.refreshDrawList); });
         guarded([&] { call(hooks_.buildDrawReport, false); });
         controls_.buttonImage = 2;
     }
+    guarded([&] { refreshStatusOnce(); });
     controls_.status = kFinishedText;
     controls_.progress = 5;
     call(hooks_.showGeneralTab);

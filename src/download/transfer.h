@@ -77,6 +77,8 @@ private:
     void setTimer(bool on);
     void changed();
     void setNewDrawsLabel(const QString& text);
+    // RefreshStatus, unless the tick refreshes every view once it ends.
+    void refreshStatusOnce();
 
     AppState& state_;
     Prompter& prompter_;
@@ -94,6 +96,8 @@ private:
     bool rejected_ = false;
     bool keyNotFound_ = false;
     bool reportPdfFetched_ = false;
+    bool inTickParse_ = false;   // the tick refreshes the status when it ends
+    bool statusPending_ = false; // the draw file changed since the last RefreshStatus
     QString response_;
     QByteArray cache_;
     QString errorText_;

@@ -59,11 +59,14 @@ void DataFiles::writePena(int n, const PenaRecord& pena) {
 }
 
 QList<PenaRecord> DataFiles::readAllPenas() {
+    const RecordFile::Stamp stamp = penas_.stamp();
+    if (penasRead_.stamp == stamp) return penasRead_.records;
     QList<PenaRecord> out;
     const QList<QByteArray> records = penas_.readAll();
     out.reserve(records.size());
     for (const QByteArray& r : records)
         out.append(PenaRecord::decode(r));
+    penasRead_ = {stamp, out};
     return out;
 }
 
@@ -86,11 +89,14 @@ void DataFiles::appendDraws(int n, const QList<DrawRecord>& draws) {
 }
 
 QList<DrawRecord> DataFiles::readAllDraws() {
+    const RecordFile::Stamp stamp = draws_.stamp();
+    if (drawsRead_.stamp == stamp) return drawsRead_.records;
     QList<DrawRecord> out;
     const QList<QByteArray> records = draws_.readAll();
     out.reserve(records.size());
     for (const QByteArray& r : records)
         out.append(DrawRecord::decode(r));
+    drawsRead_ = {stamp, out};
     return out;
 }
 

@@ -34,6 +34,8 @@ public:
 
     std::optional<PenaRecord> readPena(int n);
     void writePena(int n, const PenaRecord& pena);
+    // The whole file, read once and kept until it changes: the refreshes of
+    // one operation share one reading of each file.
     QList<PenaRecord> readAllPenas();
     std::optional<DrawRecord> readDraw(int n);
     void writeDraw(int n, const DrawRecord& draw);
@@ -63,6 +65,12 @@ private:
     RecordFile settings_{kSettingsRecordSize, *ops_};
     QFile www_;
     QString wwwProblem_;
+    template <class Record> struct Kept {
+        RecordFile::Stamp stamp;
+        QList<Record> records;
+    };
+    Kept<PenaRecord> penasRead_;
+    Kept<DrawRecord> drawsRead_;
 };
 
 // Removes the work files a run may have left when it ended half way: the

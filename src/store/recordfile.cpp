@@ -26,6 +26,7 @@ QString RecordFile::fileName() const {
 
 void RecordFile::open(const QString& path) {
     close();
+    ++generation_;
     path_ = path;
     problem_.clear();
     writable_ = false;
@@ -55,8 +56,15 @@ void RecordFile::open(const QString& path) {
     throw StoreError(kind, QStringLiteral("%1: %2").arg(path, why));
 }
 
+RecordFile::Stamp RecordFile::stamp() const {
+    if (!file_.isOpen()) return {generation_, -1, -1};
+    return {generation_, file_.size(),
+            file_.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()};
+}
+
 void RecordFile::close() {
     if (file_.isOpen()) file_.close();
+    ++generation_;
 }
 
 QString RecordFile::refusalText() const {
@@ -94,6 +102,7 @@ void RecordFile::write(int n, const QList<QByteArray>& records) {
         image.append(r.left(length_));
         image.append(QByteArray(length_ - std::min<qsizetype>(r.size(), length_), '\0'));
     }
+    ++generation_;
     const qint64 at = qint64(n - 1) * length_;
     const qint64 size = file_.size();
     // What the write covers now, to put back if it fails half way.

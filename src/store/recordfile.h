@@ -50,6 +50,15 @@ public:
     int count();
     // Every whole record from 1 on, read in large blocks.
     QList<QByteArray> readAll();
+    // Changes whenever the file may hold other records: it was opened,
+    // closed or written through this handle, or changed size or time on disk.
+    struct Stamp {
+        quint64 generation = ~quint64(0);
+        qint64 size = -1;
+        qint64 modified = -1;
+        bool operator==(const Stamp&) const = default;
+    };
+    Stamp stamp() const;
 
 private:
     int length_;
@@ -58,6 +67,7 @@ private:
     QFile file_;
     bool writable_ = false;
     QString problem_;
+    quint64 generation_ = 0;
 };
 
 // The FileOps used where none is given.

@@ -6,7 +6,9 @@
 #include "check/hits.h"
 #include "checkfixture.h"
 #include "store/dates.h"
+#include "support/rowstorelists.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -204,47 +206,92 @@ struct Generator {
     }
 };
 
+// Every row as one word, hit positions included.
+std::vector<std::uint64_t> wordsOf(const ResultsList& list) {
+    std::vector<std::uint64_t> out;
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        const ResultRow r = list.rows[i];
+        std::uint64_t w;
+        std::memcpy(&w, &r, sizeof w);
+        out.push_back(w);
+    }
+    return out;
+}
+
+std::vector<std::uint64_t> wordsOf(const RowStore& rows) {
+    std::vector<std::uint64_t> out;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::uint64_t w;
+        std::memcpy(&w, &rows[i], sizeof w);
+        out.push_back(w);
+    }
+    return out;
+}
+
+// The lists as the row store kept them, over the same peñas and window.
+std::vector<std::uint64_t> rowStoreWords(const ResultsList& list, const PassOptions& options) {
+    RowStoreList stored;
+    stored.kind = list.kind;
+    stored.penas = list.penas;
+    stored.draws = list.draws;
+    if (list.kind == ListKind::Simple)
+        rowStoreSimplePass(stored, options);
+    else
+        rowStoreMultiplePass(stored, options);
+    return wordsOf(stored.rows);
+}
+
 } // namespace
 
+// Random folders under every view option: the rows worked out on demand are
+// the rows the row store held, and the walk through the files gives the same
+// rows, the same "apuestas.dat" and the same blink.
 TEST(PassesAgainstRecordByRecord, SameRowsSameFileSameBlink) {
     // The random folders must exercise what they compare.
     int counted = 0, multipleRows = 0;
     for (unsigned seed = 1; seed <= 24; ++seed) {
-        Generator gen{std::mt19937(seed)};
-        const QDate first(2022, 1, 4);
-        const int drawCount = gen.pick(1, 30);
-        QList<DrawRecord> draws;
-        for (const DrawRecord& d : drawSeries(first, drawCount))
-            draws.append(gen.draw(dateFromOle(d.drawDate)));
-        QList<PenaRecord> penas;
-        for (int p = gen.pick(1, 8); p > 0; --p)
-            penas.append(gen.pena(first, drawCount * 3));
+        for (int option = 0; option < 4; ++option) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << " option " << option);
+            const PassOptions options{bool(option & 1), bool(option & 2)};
+            Generator gen{std::mt19937(seed)};
+            const QDate first(2022, 1, 4);
+            const int drawCount = gen.pick(1, 30);
+            QList<DrawRecord> draws;
+            for (const DrawRecord& d : drawSeries(first, drawCount))
+                draws.append(gen.draw(dateFromOle(d.drawDate)));
+            QList<PenaRecord> penas;
+            for (int p = gen.pick(1, 8); p > 0; --p)
+                penas.append(gen.pena(first, drawCount * 3));
 
-        CheckFolder engine, walk;
-        for (CheckFolder* f : {&engine, &walk}) {
-            f->state.view.showHistory = seed % 2;
-            f->state.view.onlyWithPrize = seed % 3 == 0;
-            f->state.view.newDrawsLabel = QStringLiteral("1 sorteo");
-            f->open(penas, draws);
-        }
-        Walk reference{walk.state};
-        // A few passes with different windows, as the scroll bar would run them.
-        for (int w : {gen.pick(1, drawCount), gen.pick(1, drawCount), drawCount, 1}) {
-            const ResultsLists lists = buildSimpleResults(engine.state, engine.blink, w);
-            reference.simple(w);
-            ASSERT_EQ(rowsOf(*lists.simple), reference.rows) << "seed " << seed << " w " << w;
-            if (!reference.multipleRows.empty() || !lists.multiple->rows.empty()) {
-                ASSERT_EQ(rowsOf(*lists.multiple), reference.multipleRows) << "seed " << seed;
+            CheckFolder engine, walk;
+            for (CheckFolder* f : {&engine, &walk}) {
+                f->state.view.showHistory = options.showHistory;
+                f->state.view.onlyWithPrize = options.onlyWithPrize;
+                f->state.view.newDrawsLabel = QStringLiteral("1 sorteo");
+                f->open(penas, draws);
             }
-            ASSERT_EQ(engine.penaFile(), walk.penaFile()) << "seed " << seed << " w " << w;
-            multipleRows += int(lists.multiple->rows.size());
-            ASSERT_EQ(engine.state.currentPena.encode(), walk.state.currentPena.encode());
-            reference.multipleRows.clear();
+            Walk reference{walk.state};
+            // A few passes with different windows, as the scroll bar would run them.
+            for (int w : {gen.pick(1, drawCount), gen.pick(1, drawCount), drawCount, 1}) {
+                SCOPED_TRACE(w);
+                const ResultsLists lists = buildSimpleResults(engine.state, engine.blink, w);
+                reference.simple(w);
+                ASSERT_EQ(rowsOf(*lists.simple), reference.rows);
+                ASSERT_EQ(wordsOf(*lists.simple), rowStoreWords(*lists.simple, options));
+                if (!reference.multipleRows.empty() || !lists.multiple->rows.empty()) {
+                    ASSERT_EQ(rowsOf(*lists.multiple), reference.multipleRows);
+                    ASSERT_EQ(wordsOf(*lists.multiple), rowStoreWords(*lists.multiple, options));
+                }
+                ASSERT_EQ(engine.penaFile(), walk.penaFile());
+                multipleRows += int(lists.multiple->rows.size());
+                ASSERT_EQ(engine.state.currentPena.encode(), walk.state.currentPena.encode());
+                reference.multipleRows.clear();
+            }
+            EXPECT_EQ(engine.blink.running(), reference.simplePrize || reference.multiplePrize);
+            for (int p = 1; p < engine.state.nextPenaRecord; ++p)
+                counted += engine.pena(p).totalHits();
         }
-        EXPECT_EQ(engine.blink.running(), reference.simplePrize || reference.multiplePrize);
-        for (int p = 1; p < engine.state.nextPenaRecord; ++p)
-            counted += engine.pena(p).totalHits();
     }
-    EXPECT_GT(counted, 100);
-    EXPECT_GT(multipleRows, 100);
+    EXPECT_GT(counted, 400);
+    EXPECT_GT(multipleRows, 400);
 }

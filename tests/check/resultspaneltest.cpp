@@ -1,6 +1,7 @@
 #include "check/resultspanel.h"
 #include "app/mainwindow.h"
 #include "check/resultsmodel.h"
+#include "check/resultsview.h"
 #include "checkfixture.h"
 #include "store/dates.h"
 #include "support/fakes.h"
