@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -19,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -370,4 +373,107 @@ TEST(GeneralTabInMainWindow, StartUpFillsTheListsAndTheMenuHoldsTheViews) {
     window.show();
     QApplication::processEvents();
     window.grab().save(QStringLiteral("/tmp/vantiko-general-tab.png"));
+}
+
+namespace {
+
+// A folder at the file limits: 32,766 draws and 999 peñas of 24 bets, every
+// draw counted already.
+void fillToTheLimits(CheckFolder& f) {
+    std::mt19937 rng(2004);
+    const auto pick = [&](int count, int hi) {
+        std::vector<int> all(static_cast<std::size_t>(hi));
+        std::iota(all.begin(), all.end(), 1);
+        std::shuffle(all.begin(), all.end(), rng);
+        all.resize(std::size_t(count));
+        return all;
+    };
+    QList<DrawRecord> draws;
+    for (const DrawRecord& d : drawSeries(QDate(2004, 2, 13), kMaxRecords)) {
+        const auto n = pick(5, 50), s = pick(2, 12);
+        draws.append(
+            makeDraw(dateFromOle(d.drawDate), {n[0], n[1], n[2], n[3], n[4]}, {s[0], s[1]}));
+    }
+    QList<PenaRecord> penas;
+    for (int p = 1; p <= 999; ++p) {
+        QList<Bet> bets;
+        for (int b = 0; b < 24; ++b) {
+            const auto n = pick(5, 50), s = pick(2, 12);
+            bets.append({{n[0], n[1], n[2], n[3], n[4]}, {s[0], s[1]}});
+        }
+        PenaRecord pena = makeSimplePena(QStringLiteral("P%1").arg(p), QStringLiteral("Todos"),
+                                         dateFromOle(draws[int(rng() % 30000)].drawDate), bets);
+        pena.lastCounted = draws.last().drawDate;
+        penas.append(pena);
+    }
+    f.open(penas, draws);
+}
+
+long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+} // namespace
+
+// At the file limits the lists hold 884 million rows: the view scrolls to the
+// last one and shows it, memory stays small, and the prize filter's scan runs
+// beside the window, shows its progress and gives way to a newer change.
+TEST(ResultsAtTheLimits, LastRowShownMemorySmallAndTheScanInterruptible) {
+    CheckFolder f;
+    fillToTheLimits(f);
+    FakePlatform fake;
+    ResultsPanel panel(f.state, fake.platform);
+    panel.resize(900, 500);
+    panel.show();
+    panel.applyDrawCount(kMaxRecords, true);
+    const long before = residentKilobytes();
+    panel.setDrawsToShow(kMaxRecords);
+    QTest::mouseClick(panel.historyBox(), Qt::LeftButton);
+    panel.buildSimpleResults(kMaxRecords); // what the main window's refresh runs
+    panel.finishLayOut();
+    ResultsModel* model = panel.model(0);
+    ASSERT_EQ(model->rowCount(), 999 * 27 * kMaxRecords);
+
+    ResultsView* view = panel.listView(0);
+    view->scrollToBottom();
+    QApplication::processEvents();
+    const int last = view->page()->rowCount() - 1;
+    ASSERT_GE(last, 0);
+    EXPECT_EQ(view->firstRow() + last, model->rowCount() - 1);
+    const QRect shown = view->table()->visualRect(view->page()->index(last, 1));
+    EXPECT_TRUE(view->table()->viewport()->rect().contains(shown)) << "the last row is off screen";
+    // The oldest draw's last peña's last bet, as the model has it.
+    const QModelIndex lastCell = model->index(model->rowCount() - 1, 1);
+    EXPECT_EQ(view->page()->data(view->page()->index(last, 1)), model->data(lastCell));
+    EXPECT_EQ(model->data(lastCell).toString(), QString::number(f.pena(999).numbers[23][0]));
+    EXPECT_LT(residentKilobytes() - before, 100 * 1024) << "KB for the lists";
+
+    // The prize filter goes through 786 million bets beside the window.
+    panel.onlyWithPrizeBox()->setChecked(true);
+    panel.buildSimpleResults(kMaxRecords);
+    ASSERT_TRUE(panel.layingOut());
+    EXPECT_FALSE(panel.layOutProgress()->isHidden());
+    EXPECT_EQ(model->rowCount(), 999 * 27 * kMaxRecords); // the lists shown so far stay
+    // A newer change stops it and lays out again.
+    panel.historyBox()->setChecked(false);
+    panel.buildSimpleResults(kMaxRecords);
+    panel.finishLayOut();
+    EXPECT_TRUE(panel.layOutProgress()->isHidden());
+    EXPECT_FALSE(panel.layingOut());
+    // Only winning bets are left, each under its block's head.
+    const ResultsList& list = *model->list();
+    ASSERT_GT(list.rows.size(), 1000u);
+    for (std::size_t r : {std::size_t(0), list.rows.size() - 500}) {
+        for (std::size_t i = r; i < r + 500; ++i) {
+            const ResultRow row = list.rows[i];
+            if (row.rowKind() == RowKind::Bet) {
+                EXPECT_NE(row.category, 0u) << i;
+            }
+        }
+    }
+    EXPECT_EQ(list.rows[0].rowKind(), RowKind::Separator);
 }
