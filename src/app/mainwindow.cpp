@@ -24,6 +24,7 @@
 #include "print/printflow.h"
 #include "store/appstate.h"
 #include "store/folder.h"
+#include "store/prizestore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -175,9 +176,9 @@ void MainWindow::startUp(const QString& folder) {
     state_.appFolder = withTrailingSeparator(folder);
     QDir::setCurrent(state_.appFolder);
     guarded([&] {
-        removeLeftoverWorkFiles(
-            state_.files.ops(), state_.appFolder,
-            {kPenaWorkFile, kDrawWorkFile, kAnswerWorkFile, kNewsWorkFile, kReportWorkFile});
+        removeLeftoverWorkFiles(state_.files.ops(), state_.appFolder,
+                                {kPenaWorkFile, kDrawWorkFile, kPrizeWorkFile, kAnswerWorkFile,
+                                 kNewsWorkFile, kReportWorkFile});
     });
     guarded([&] { state_.files.openAll(state_.appFolder); });
     guarded([&] {
@@ -185,6 +186,12 @@ void MainWindow::startUp(const QString& folder) {
         if (!problems.isEmpty())
             platform_.prompter.message(problems, QStringLiteral("Error de lectura"),
                                        MessageIcon::Exclamation);
+    });
+    guarded([&] {
+        // A damaged prize file is set aside whole; the draws' prizes come again.
+        if (isSoundPrizeFile(state_.files.readAllPrizes())) return;
+        platform_.prompter.message(damagedPrizesText(keepDamagedPrizeFile(state_.files)),
+                                   QStringLiteral("Error de lectura"), MessageIcon::Exclamation);
     });
     guarded([&] { refreshStatus(); });
     guarded([&] { refreshResults(); });

@@ -25,11 +25,12 @@ void DataFiles::openAll(const QString& folder) {
         !www_.open(QIODevice::ReadOnly))
         wwwProblem_ = QStringLiteral("no se ha podido abrir");
     guarded([&] { settings_.open(pathOf(kSettingsFile)); });
+    guarded([&] { prizes_.open(pathOf(kPrizeFile)); });
 }
 
 QString DataFiles::openProblemsText() const {
     QStringList lines;
-    for (const RecordFile* f : {&penas_, &draws_, &settings_})
+    for (const RecordFile* f : {&penas_, &draws_, &settings_, &prizes_})
         if (!f->problem().isEmpty())
             lines.append(QStringLiteral("%1: %2.").arg(f->fileName(), f->problem()));
     if (!wwwProblem_.isEmpty())
@@ -45,6 +46,7 @@ void DataFiles::closeAll() {
     penas_.close();
     draws_.close();
     settings_.close();
+    prizes_.close();
     www_.close();
 }
 
@@ -100,6 +102,18 @@ QList<DrawRecord> DataFiles::readAllDraws() {
     return out;
 }
 
+QList<PrizeRecord> DataFiles::readAllPrizes() {
+    const RecordFile::Stamp stamp = prizes_.stamp();
+    if (prizesRead_.stamp == stamp) return prizesRead_.records;
+    QList<PrizeRecord> out;
+    const QList<QByteArray> records = prizes_.readAll();
+    out.reserve(records.size());
+    for (const QByteArray& r : records)
+        out.append(PrizeRecord::decode(r));
+    prizesRead_ = {stamp, out};
+    return out;
+}
+
 SettingsRecord DataFiles::readSettings() {
     SettingsRecord s;
     if (auto bytes = settings_.read(1)) s.raw = *bytes;
@@ -149,6 +163,14 @@ void DataFiles::rewriteDraws(const QList<DrawRecord>& draws) {
     rewrite(draws_, kDrawWorkFile, records);
 }
 
+void DataFiles::rewritePrizes(const QList<PrizeRecord>& prizes) {
+    QList<QByteArray> records;
+    records.reserve(prizes.size());
+    for (const PrizeRecord& p : prizes)
+        records.append(p.encode());
+    rewrite(prizes_, kPrizeWorkFile, records);
+}
+
 void DataFiles::emptyDraws() {
     rewriteDraws({});
 }
@@ -156,7 +178,7 @@ void DataFiles::emptyDraws() {
 void removeLeftoverWorkFiles(FileOps& ops, const QString& folder, const QStringList& names) {
     const QDir dir(folder);
     static const QRegularExpression part(
-        QStringLiteral("^numeros(\\.bak|-corrupto(-\\d+)?\\.dat)\\.part$"));
+        QStringLiteral("^(numeros\\.bak|(numeros|premios)-corrupto(-\\d+)?\\.dat)\\.part$"));
     QStringList leftovers = names;
     for (const QString& name : dir.entryList(QDir::Files | QDir::System | QDir::Hidden))
         if (part.match(name).hasMatch()) leftovers.append(name);

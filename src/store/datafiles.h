@@ -15,7 +15,7 @@ public:
     explicit DataFiles(std::shared_ptr<FileOps> ops = std::make_shared<FileOps>());
 
     // Sets the folder (with its trailing separator) and opens apuestas.dat,
-    // numeros.dat, www.txt and nums.ini, creating them when missing. Each
+    // numeros.dat, www.txt, nums.ini and premios.dat, creating them when missing. Each
     // file is opened on its own: one that fails does not stop the others.
     void openAll(const QString& folder);
     void closeAll();
@@ -30,6 +30,7 @@ public:
     RecordFile& penas() { return penas_; }
     RecordFile& draws() { return draws_; }
     RecordFile& settings() { return settings_; }
+    RecordFile& prizes() { return prizes_; }
     QFile& www() { return www_; }
 
     std::optional<PenaRecord> readPena(int n);
@@ -42,6 +43,7 @@ public:
     // Appends draws at record n on, all of them or none.
     void appendDraws(int n, const QList<DrawRecord>& draws);
     QList<DrawRecord> readAllDraws();
+    QList<PrizeRecord> readAllPrizes(); // kept like the others
     SettingsRecord readSettings();
     void writeSettings(const SettingsRecord& settings);
 
@@ -52,6 +54,7 @@ public:
     void rewritePenas(const QList<PenaRecord>& penas);
     void rewritePenaRecords(const QList<QByteArray>& records);
     void rewriteDraws(const QList<DrawRecord>& draws);
+    void rewritePrizes(const QList<PrizeRecord>& prizes);
     // Closes, deletes and reopens numeros.dat as an empty file.
     void emptyDraws();
 
@@ -63,6 +66,7 @@ private:
     RecordFile penas_{kPenaRecordSize, *ops_};
     RecordFile draws_{kDrawRecordSize, *ops_};
     RecordFile settings_{kSettingsRecordSize, *ops_};
+    RecordFile prizes_{kPrizeRecordSize, *ops_};
     QFile www_;
     QString wwwProblem_;
     template <class Record> struct Kept {
@@ -71,11 +75,12 @@ private:
     };
     Kept<PenaRecord> penasRead_;
     Kept<DrawRecord> drawsRead_;
+    Kept<PrizeRecord> prizesRead_;
 };
 
 // Removes the work files a run may have left when it ended half way: the
 // named ones and the .part copies of numeros.bak and of a kept damaged draw
-// file. Links are removed themselves, never followed; anything else that
+// or prize file. Links are removed themselves, never followed; anything else that
 // cannot be removed is left.
 void removeLeftoverWorkFiles(FileOps& ops, const QString& folder, const QStringList& names);
 
@@ -86,3 +91,5 @@ inline const QString kDrawWorkFile = QStringLiteral("numeros.tmp");
 inline const QString kDrawBackupFile = QStringLiteral("numeros.bak");
 inline const QString kAnswerFile = QStringLiteral("www.txt");
 inline const QString kSettingsFile = QStringLiteral("nums.ini");
+inline const QString kPrizeFile = QStringLiteral("premios.dat");
+inline const QString kPrizeWorkFile = QStringLiteral("premios.tmp");

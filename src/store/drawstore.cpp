@@ -91,21 +91,27 @@ int resetPenaHits(DataFiles& files, QDate today) {
 }
 
 KeptDrawFile keepDamagedDrawFile(DataFiles& files) {
+    return keepDamagedFile(files, files.draws(), kDrawFile, kDamagedDrawsFileBase,
+                           [&] { files.emptyDraws(); });
+}
+
+KeptDrawFile keepDamagedFile(DataFiles& files, RecordFile& file, const QString& name,
+                             const QString& base, const std::function<void()>& empty) {
     KeptDrawFile out;
-    const QString data = files.pathOf(kDrawFile);
-    // A numeros.dat that is a link keeps it: the file it names is set aside,
+    const QString data = files.pathOf(name);
+    // A data file that is a link keeps it: the file it names is set aside,
     // in its own folder, and replaced by an empty one.
     const QString real = linkTarget(data);
     const QString folder = QFileInfo(real).absolutePath() + QLatin1Char('/');
     QString kept;
     for (int n = 1;; ++n) {
-        kept = folder + kDamagedDrawsFileBase + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) +
+        kept = folder + base + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) +
                QStringLiteral(".dat");
         if (!QFileInfo::exists(kept) && !QFileInfo(kept).isSymbolicLink()) break;
     }
     // A file not opened for writing is left alone.
-    if (!files.draws().isWritable()) return out;
-    files.draws().close();
+    if (!file.isWritable()) return out;
+    file.close();
     try {
         files.ops().replace(real, kept);
         out.path = kept;
@@ -113,18 +119,18 @@ KeptDrawFile keepDamagedDrawFile(DataFiles& files) {
     }
     // A fresh empty file, or the damaged one again when it could not be moved.
     try {
-        files.draws().open(data);
+        file.open(data);
     } catch (const StoreError&) {
     }
     if (!out.path.isEmpty()) {
-        out.emptied = files.draws().isOpen() && files.draws().count() == 0;
+        out.emptied = file.isOpen() && file.count() == 0;
         return out;
     }
     // Moving was refused: keep a copy, then empty through the work copy.
     try {
         files.ops().copy(data, kept);
         out.path = kept;
-        files.emptyDraws();
+        empty();
         out.emptied = true;
     } catch (const StoreError&) {
     }

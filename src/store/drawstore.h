@@ -59,6 +59,10 @@ struct KeptDrawFile {
     bool emptied = false; // numeros.dat is now an empty file
 };
 KeptDrawFile keepDamagedDrawFile(DataFiles& files);
+// The same for any data file `name` on `file`, kept as base.dat, base-2.dat
+// ...; `empty` empties it through its work copy when it could not be moved.
+KeptDrawFile keepDamagedFile(DataFiles& files, RecordFile& file, const QString& name,
+                             const QString& base, const std::function<void()>& empty);
 // The message shown for a damaged numeros.dat, telling where it was kept.
 QString damagedDrawsText(const KeptDrawFile& kept);
 // The error number shown after "Error " for a failed file step.

@@ -4,6 +4,7 @@
 #include "store/dates.h"
 
 #include <QtEndian>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -59,6 +60,13 @@ constexpr int kDayFilterAt = 766;
 constexpr int kBetModeAt = 781;
 constexpr int kCreatedAt = 783;
 constexpr int kLastCountedAt = 791;
+
+void putInt64(char* at, qint64 v) {
+    qToLittleEndian<qint64>(v, at);
+}
+qint64 getInt64(const char* at) {
+    return qFromLittleEndian<qint64>(at);
+}
 
 } // namespace
 
@@ -209,4 +217,34 @@ bool isSoundPena(const PenaRecord& pena) {
             if (pena.stars[b][k] < 1 || pena.stars[b][k] > 12) return false;
     }
     return true;
+}
+
+bool PrizeRecord::known() const {
+    for (const qint64 c : cents)
+        if (c >= 0) return true;
+    return false;
+}
+
+bool PrizeRecord::isSound() const {
+    if (!dateFromOle(drawDate).isValid() || drawDate != std::floor(drawDate)) return false;
+    for (const qint64 c : cents)
+        if (c < kUnknown) return false;
+    return true;
+}
+
+QByteArray PrizeRecord::encode() const {
+    QByteArray out(kPrizeRecordSize, '\0');
+    putDouble(out.data(), drawDate);
+    for (int k = 0; k < 13; ++k)
+        putInt64(out.data() + 8 + k * 8, cents[std::size_t(k)]);
+    return out;
+}
+
+PrizeRecord PrizeRecord::decode(const QByteArray& bytes) {
+    PrizeRecord r;
+    if (bytes.size() < kPrizeRecordSize) return r;
+    r.drawDate = getDouble(bytes.constData());
+    for (int k = 0; k < 13; ++k)
+        r.cents[std::size_t(k)] = getInt64(bytes.constData() + 8 + k * 8);
+    return r;
 }

@@ -11,6 +11,7 @@
 constexpr int kPenaRecordSize = 799;
 constexpr int kDrawRecordSize = 22;
 constexpr int kSettingsRecordSize = 14;
+constexpr int kPrizeRecordSize = 112;
 // Record numbers are 16-bit signed: at most 32 766 records per file.
 constexpr int kMaxRecords = 32766;
 
@@ -53,6 +54,26 @@ struct DrawRecord {
     bool isSound() const;
     QByteArray encode() const;
     static DrawRecord decode(const QByteArray& bytes);
+};
+
+// One draw's prizes, 112 bytes, record n of "premios.dat" in date order: the
+// draw's date as in numeros.dat, then the prize of one winning bet of each
+// official category of that draw, in euro cents, signed 64-bit little-endian,
+// in the official order of its time; -1 where the category did not exist or
+// the prize is not known.
+struct PrizeRecord {
+    static constexpr qint64 kUnknown = -1;
+    double drawDate = 0;
+    std::array<qint64, 13> cents{kUnknown, kUnknown, kUnknown, kUnknown, kUnknown,
+                                 kUnknown, kUnknown, kUnknown, kUnknown, kUnknown,
+                                 kUnknown, kUnknown, kUnknown};
+
+    bool known() const; // some category's prize is known
+    // A real day and no prize below -1.
+    bool isSound() const;
+    QByteArray encode() const;
+    static PrizeRecord decode(const QByteArray& bytes);
+    bool operator==(const PrizeRecord&) const = default;
 };
 
 // Record 1 of "nums.ini": the printer margin corrections; the reserved bytes
