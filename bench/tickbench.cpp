@@ -26,7 +26,8 @@ namespace {
 class SilentPrompter : public Prompter {
 public:
     void message(const QString& text, const QString&, MessageIcon) override {
-        if (qEnvironmentVariableIsSet("VANTIKO_BENCH_MESSAGES")) fprintf(stderr, "%s\n", qPrintable(text));
+        if (qEnvironmentVariableIsSet("VANTIKO_BENCH_MESSAGES"))
+            fprintf(stderr, "%s\n", qPrintable(text));
     }
     bool ask(const QString&, const QString&, MessageIcon) override { return false; }
 };

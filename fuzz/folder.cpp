@@ -8,9 +8,9 @@
 #include "harness.h"
 
 #include "app/drawlist.h"
-#include "app/penadetail.h"
 #include "app/refresh.h"
 #include "check/checking.h"
+#include "check/penadetail.h"
 #include "check/resultstext.h"
 #include "stats/frequencies.h"
 #include "store/appstate.h"

@@ -1,6 +1,6 @@
 // Renders the program's emblem to the PNG icons a desktop installation needs:
 // FOLDER/hicolor/NxN/apps/vantiko.png for each size.
-#include "app/artwork.h"
+#include "widgets/artwork.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #include "app/aboutbox.h"
 
-#include "app/artwork.h"
-#include "app/clickablelabel.h"
 #include "app/osname.h"
 #include "platform/shell.h"
 #include "platform/sites.h"
+#include "widgets/artwork.h"
+#include "widgets/clickablelabel.h"
 
 #include <QDir>
 #include <QEvent>
@@ -55,7 +55,7 @@ AboutBox::AboutBox(const OsIdentity& os, const QString& dataFolder, Shell& shell
     folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     folder_->setWordWrap(true);
     layout->addWidget(folder_, 5, 1);
-    auto* close = new QPushButton(QStringLiteral("Aceptar"), this);
+    auto* close = new QPushButton(QStringLiteral("&Aceptar"), this);
     layout->addWidget(close, 6, 1, Qt::AlignRight);
 
     connect(web_, &ClickableLabel::clicked, this, [&shell] { shell.openUrl(makerSite()); });

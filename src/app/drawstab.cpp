@@ -1,20 +1,23 @@
 #include "app/drawstab.h"
 
-#include "app/artwork.h"
-#include "app/clickablelabel.h"
 #include "app/drawlist.h"
 #include "stats/frequencychart.h"
 #include "store/appstate.h"
+#include "widgets/artwork.h"
+#include "widgets/clickablelabel.h"
 
 #include <QColor>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
@@ -26,6 +29,26 @@ QFont courier(bool bold) {
 }
 
 const QColor kStarGreen(0, 192, 0);
+
+// The draw list from the keyboard: Enter on a row is a click on it.
+class DrawListView : public QTreeView {
+public:
+    DrawListView(std::function<void(int)> clicked, QWidget* parent)
+        : QTreeView(parent), clicked_(std::move(clicked)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && currentIndex().isValid()) {
+            clicked_(currentIndex().row() + 1);
+            return;
+        }
+        QTreeView::keyPressEvent(event);
+    }
+
+private:
+    std::function<void(int)> clicked_;
+};
 
 } // namespace
 
@@ -100,7 +123,7 @@ DrawsTab::DrawsTab(AppState& state, Platform& platform, QWidget* parent)
                                total_->setText(drawListTotalText(state_.nextDrawRecord - 1));
                            }}) {
     model_ = new DrawListModel(this);
-    list_ = new QTreeView(this);
+    list_ = new DrawListView([this](int row) { deleteDraw(row); }, this);
     list_->setModel(model_);
     list_->setFont(model_->font());
     list_->setRootIsDecorated(false);
@@ -125,15 +148,16 @@ DrawsTab::DrawsTab(AppState& state, Platform& platform, QWidget* parent)
                                           list_->header()->fontMetrics().horizontalAdvance(
                                               QStringLiteral("Estrellas"))) +
                                      pad);
-        list_->setMinimumWidth(list_->columnWidth(0) + list_->columnWidth(1) +
-                               plain.horizontalAdvance(QStringLiteral("00/00/0000  Miércoles")) +
-                               pad + 24);
+        // The whole row is its starting width; narrower, the list scrolls sideways.
+        listWidth_ = list_->columnWidth(0) + list_->columnWidth(1) +
+                     plain.horizontalAdvance(QStringLiteral("00/00/0000  Miércoles")) + pad + 24;
+        list_->setMinimumWidth(list_->columnWidth(0) + 24);
     }
     total_ = new QLabel(drawListTotalText(0), this);
     total_->setObjectName(QStringLiteral("drawTotal"));
 
-    import_ = new QPushButton(QStringLiteral("Añadir todos los sorteos"), this);
-    deleteAll_ = new QPushButton(QStringLiteral("Borrar todos los sorteos"), this);
+    import_ = new QPushButton(QStringLiteral("&Añadir todos los sorteos"), this);
+    deleteAll_ = new QPushButton(QStringLiteral("&Borrar todos los sorteos"), this);
     importPicture_ = new ClickableLabel(this);
     importPicture_->setPixmap(drawPicture(Picture::AddDraws));
     importPicture_->setCursor(Qt::PointingHandCursor);
@@ -150,15 +174,24 @@ DrawsTab::DrawsTab(AppState& state, Platform& platform, QWidget* parent)
     buttons->addWidget(deleteAll_, 1, 1);
     buttons->setColumnStretch(2, 1);
 
-    auto* left = new QVBoxLayout;
+    // The list and the chart share the width through a splitter.
+    auto* leftPart = new QWidget;
+    auto* left = new QVBoxLayout(leftPart);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(list_, 1);
     left->addWidget(total_);
-    auto* right = new QVBoxLayout;
+    auto* rightPart = new QWidget;
+    auto* right = new QVBoxLayout(rightPart);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addLayout(buttons);
     right->addWidget(chart_, 1);
+    split_ = new QSplitter(Qt::Horizontal, this);
+    split_->addWidget(leftPart);
+    split_->addWidget(rightPart);
+    split_->setStretchFactor(1, 1);
+    split_->setChildrenCollapsible(false);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
+    layout->addWidget(split_);
 
     connect(import_, &QPushButton::clicked, this, &DrawsTab::importDraws);
     connect(importPicture_, &ClickableLabel::clicked, this, &DrawsTab::importDraws);
@@ -169,6 +202,16 @@ DrawsTab::DrawsTab(AppState& state, Platform& platform, QWidget* parent)
     });
     connect(list_, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { deleteDraw(index.row() + 1); });
+}
+
+void DrawsTab::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_) return;
+    // Shown the first time: the list as wide as its row, the chart the rest
+    // (the splitter keeps whatever the user makes of it afterwards).
+    placed_ = true;
+    layout()->activate();
+    split_->setSizes({listWidth_, std::max(1, split_->width() - listWidth_)});
 }
 
 void DrawsTab::refreshDrawList() {

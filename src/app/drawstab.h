@@ -15,6 +15,7 @@ class ClickableLabel;
 class FrequencyChart;
 class QLabel;
 class QPushButton;
+class QSplitter;
 class QTreeView;
 
 // The draw list over the stored records, newest first: one DrawRecord per row
@@ -68,6 +69,9 @@ public:
     ClickableLabel* deleteAllPicture() const { return deleteAllPicture_; }
     FrequencyChart* chart() const { return chart_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 signals:
     void statusRefreshNeeded();  // RefreshStatus
     void resultsRefreshNeeded(); // RefreshResults (which runs refreshDrawList again)
@@ -84,4 +88,7 @@ private:
     ClickableLabel* importPicture_;
     ClickableLabel* deleteAllPicture_;
     FrequencyChart* chart_;
+    QSplitter* split_;
+    int listWidth_ = 0; // the list's width with every column in view
+    bool placed_ = false;
 };

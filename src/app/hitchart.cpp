@@ -42,6 +42,7 @@ HitChart::HitChart(const QString& toolTip, QWidget* parent) : QWidget(parent) {
     view_ = new QChartView(chart);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setToolTip(toolTip);
+    view_->setFocusPolicy(Qt::NoFocus); // a picture, not a control
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

@@ -1,15 +1,14 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutbox.h"
-#include "app/artwork.h"
 #include "app/contactlink.h"
 #include "app/drawstab.h"
 #include "app/penadeletion.h"
-#include "app/penadetail.h"
 #include "app/penamanagertab.h"
 #include "app/refresh.h"
 #include "app/statuspanel.h"
 #include "app/summaryframe.h"
+#include "check/penadetail.h"
 #include "check/resultspanel.h"
 #include "create/creationflow.h"
 #include "download/cache.h"
@@ -25,6 +24,7 @@
 #include "store/appstate.h"
 #include "store/folder.h"
 #include "store/prizestore.h"
+#include "widgets/artwork.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +33,9 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -47,6 +50,18 @@ template <class Step> void guarded(Step&& step) {
     }
 }
 
+// A tab page or the side column, scrolled when the window is smaller than
+// what it holds: no control is ever out of reach.
+QScrollArea* scrolled(QWidget* content, QWidget* parent, QList<QScrollArea*>& areas) {
+    auto* area = new QScrollArea(parent);
+    areas.append(area);
+    area->setWidget(content);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    return area;
+}
+
 } // namespace
 
 MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
@@ -55,7 +70,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
                    QStringLiteral(VANTIKO_VERSION));
 
     tabs_ = new QTabWidget(this);
-    auto* general = new QWidget(tabs_);
+    auto* general = new QWidget;
     status_ = new StatusPanel(general);
     auto* generalLayout = new QVBoxLayout(general);
     generalLayout->addWidget(status_);
@@ -65,18 +80,20 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     connect(results_, &ResultsPanel::refreshResultsRequested, this, &MainWindow::refreshResults);
     connect(results_, &ResultsPanel::generalTabRequested, this, [this] { selectTab(0); });
     connect(results_, &ResultsPanel::storedHitsChanged, this, &MainWindow::storedHitsChanged);
-    tabs_->addTab(general, QStringLiteral("General"));
+    tabs_->addTab(scrolled(general, tabs_, scrollAreas_), QStringLiteral("General"));
     // "Sorteos" (the last draw's report) is inserted once the transfer exists.
-    penas_ = new PenaManagerTab(tabs_);
-    tabs_->addTab(penas_, QStringLiteral("Gestor de peñas"));
-    draws_ = new DrawsTab(state_, platform_, tabs_);
-    tabs_->addTab(draws_, QStringLiteral("Estadísticas"));
+    penas_ = new PenaManagerTab;
+    tabs_->addTab(scrolled(penas_, tabs_, scrollAreas_), QStringLiteral("Gestor de peñas"));
+    draws_ = new DrawsTab(state_, platform_);
+    tabs_->addTab(scrolled(draws_, tabs_, scrollAreas_), QStringLiteral("Estadísticas"));
     connect(draws_, &DrawsTab::statusRefreshNeeded, this, &MainWindow::refreshStatus);
     connect(draws_, &DrawsTab::resultsRefreshNeeded, this, &MainWindow::refreshResults);
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
 
-    summary_ = new SummaryFrame(this);
-    auto* side = new QVBoxLayout;
+    auto* sideColumn = new QWidget;
+    summary_ = new SummaryFrame(sideColumn);
+    auto* side = new QVBoxLayout(sideColumn);
+    side->setContentsMargins(0, 0, 0, 0);
     // The transfer controls stand outside the tabs, always in view.
     http_ = std::make_unique<QtHttpClient>();
     TransferHooks hooks;
@@ -89,21 +106,31 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     hooks.newsWindowVisible = [this] { return news_ && news_->isVisible(); };
     hooks.buildDrawReport = [this](bool skipDownload) { report_->build(skipDownload); };
     hooks.showReportNotice = [this](const QString& text) { report_->showNotice(text); };
-    transfer_ = new TransferPanel(state_, platform_, *http_, std::move(hooks), this);
+    transfer_ = new TransferPanel(state_, platform_, *http_, std::move(hooks), sideColumn);
     connect(transfer_, &TransferPanel::newsRequested, this, &MainWindow::showNews);
-    report_ = new ReportTab(state_, transfer_->transfer(), *http_, platform_.shell, tabs_);
-    tabs_->insertTab(1, report_, QStringLiteral("Sorteos"));
+    report_ = new ReportTab(state_, transfer_->transfer(), *http_, platform_.shell);
+    tabs_->insertTab(1, scrolled(report_, tabs_, scrollAreas_), QStringLiteral("Sorteos"));
     connect(results_, &ResultsPanel::newDrawsLabelChanged, transfer_, &TransferPanel::showNewDraws);
     side->addWidget(transfer_);
     side->addWidget(summary_);
     side->addStretch(1);
-    contact_ = new ContactLink(platform_.shell, this);
+    contact_ = new ContactLink(platform_.shell, sideColumn);
     side->addWidget(contact_);
 
+    // The side column scrolls only upwards and downwards: it is as wide as
+    // what it holds, and the splitter gives the tabs the rest.
+    QScrollArea* sideArea = scrolled(sideColumn, this, scrollAreas_);
+    sideArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sideArea->setMinimumWidth(sideColumn->minimumSizeHint().width() +
+                              sideArea->verticalScrollBar()->sizeHint().width());
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(tabs_);
+    split->addWidget(sideArea);
+    split->setStretchFactor(0, 1);
+    split->setChildrenCollapsible(false);
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
-    layout->addWidget(tabs_, 1);
-    layout->addLayout(side);
+    layout->addWidget(split);
     setCentralWidget(central);
 
     connect(penas_, &PenaManagerTab::rowClicked, this, &MainWindow::onPenaRowClicked);
@@ -113,38 +140,60 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     print_ = new PrintFlow(state_, platform_, this);
     connect(penas_, &PenaManagerTab::printRequested, print_, &PrintFlow::open);
     buildMenus();
+    // However the focus gets to a control (Tab from outside its scroll area,
+    // an Alt letter, a click), the control scrolls into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (QScrollArea* area : scrollAreas_)
+            if (now && area->widget()->isAncestorOf(now)) area->ensureWidgetVisible(now);
+    });
     setWindowIcon(drawPicture(Picture::Program, 64));
-    resize(1180, 720);
+    // On a small screen the window opens no larger than the room below and
+    // right of where start-up places it, less its frame.
+    QSize size(1180, 720);
+    if (const QScreen* screen = QApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() -
+                              QSize(twipsToPixels(25) + 16, twipsToPixels(50) + 40));
+    resize(size);
 }
 
 MainWindow::~MainWindow() {
+    // The tabs are taken down after this: their focus changes are no longer ours.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     state_.files.closeAll();
 }
 
 void MainWindow::buildMenus() {
-    // Every entry runs what its button runs.
-    generalMenu_ = menuBar()->addMenu(QStringLiteral("General"));
-    generalMenu_->addAction(QStringLiteral("Bajar Sorteos nuevos"), transfer_,
-                            &TransferPanel::startDownload);
-    generalMenu_->addAction(QStringLiteral("Crear peña nueva"), creation_, &CreationFlow::openMenu);
-    generalMenu_->addAction(QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this,
-                            [this] { draws_->deleteAllDraws(); });
+    // Every entry runs what its button runs. The Alt letters of the menus
+    // (G, V, U) are used by no control of the window.
+    generalMenu_ = menuBar()->addMenu(QStringLiteral("&General"));
+    QAction* download = generalMenu_->addAction(QStringLiteral("&Bajar Sorteos nuevos"), transfer_,
+                                                &TransferPanel::startDownload);
+    download->setShortcut(QKeySequence(Qt::Key_F5));
+    QAction* create = generalMenu_->addAction(QStringLiteral("&Crear peña nueva"), creation_,
+                                              &CreationFlow::openMenu);
+    create->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    generalMenu_->addAction(QStringLiteral("Bo&rrar sorteos almacenados/Reset aciertos peñas"),
+                            this, [this] { draws_->deleteAllDraws(); });
     generalMenu_->addMenu(results_->createViewMenu(0, generalMenu_));
     generalMenu_->addMenu(results_->createViewMenu(1, generalMenu_));
-    generalMenu_->addAction(QStringLiteral("Salir"), this, &QWidget::close);
+    QAction* quit = generalMenu_->addAction(QStringLiteral("Sa&lir"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // Through the tab control, so the tab-change handling runs as on a click.
-    QMenu* view = menuBar()->addMenu(QStringLiteral("Ver"));
-    const char* const tabEntries[] = {"Pestaña General", "Pestaña Último sorteo",
-                                      "Pestaña Gestor de peñas", "Pestaña Estadísticas"};
-    for (int i = 0; i < 4; ++i)
-        view->addAction(QString::fromUtf8(tabEntries[i]), this, [this, i] { selectTab(i); });
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Ver"));
+    const char* const tabEntries[] = {"Pestaña &General", "Pestaña Último &sorteo",
+                                      "Pestaña Gestor de &peñas", "Pestaña &Estadísticas"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* tab =
+            view->addAction(QString::fromUtf8(tabEntries[i]), this, [this, i] { selectTab(i); });
+        tab->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + i)));
+    }
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Ayuda"));
-    help->addAction(QStringLiteral("Leer mensaje del Jefe"), this, &MainWindow::showNews);
-    help->addAction(QStringLiteral("Web del programa"), this,
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Ay&uda"));
+    help->addAction(QStringLiteral("&Leer mensaje del Jefe"), this, &MainWindow::showNews);
+    help->addAction(QStringLiteral("&Web del programa"), this,
                     [this] { platform_.shell.openUrl(makerSite()); });
-    help->addAction(QStringLiteral("Acerca de..."), this, &MainWindow::showAbout);
+    help->addAction(QStringLiteral("&Acerca de..."), this, &MainWindow::showAbout);
 }
 
 AboutBox* MainWindow::aboutBox() const {

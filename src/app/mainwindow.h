@@ -12,6 +12,7 @@ struct AppState;
 class AboutBox;
 class ContactLink;
 class QMenu;
+class QScrollArea;
 class QTabWidget;
 class QtHttpClient;
 class TransferPanel;
@@ -110,4 +111,5 @@ private:
     NewsWindow* news_ = nullptr;
     int activations_ = 0;
     int currentTab_ = 0;
+    QList<QScrollArea*> scrollAreas_; // the tab pages' and the side column's
 };

@@ -1,22 +1,27 @@
 #include "app/penamanagertab.h"
 
-#include "app/artwork.h"
-#include "app/clickablelabel.h"
 #include "app/hitchart.h"
-#include "app/penadetail.h"
 #include "app/summary.h"
+#include "check/penadetail.h"
+#include "widgets/artwork.h"
+#include "widgets/clickablelabel.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
@@ -27,10 +32,32 @@ int listPixels(int twips, const QFont& font) {
     return twips * row / 225;
 }
 
+// The peña list from the keyboard: Enter or Space on a row is a click on it
+// (moving the highlight already chooses the row it reaches).
+class PenaList : public QTreeWidget {
+public:
+    PenaList(std::function<void(QTreeWidgetItem*)> chosen, QWidget* parent)
+        : QTreeWidget(parent), chosen_(std::move(chosen)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QTreeWidget::keyPressEvent(event);
+        const int key = event->key();
+        const bool press = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+        if (currentItem() && press) chosen_(currentItem());
+    }
+
+private:
+    std::function<void(QTreeWidgetItem*)> chosen_;
+};
+
 } // namespace
 
 PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
-    list_ = new QTreeWidget(this);
+    const auto chosen = [this](QTreeWidgetItem* item) {
+        emit rowClicked(list_->indexOfTopLevelItem(item) + 1);
+    };
+    list_ = new PenaList(chosen, this);
     list_->setColumnCount(4);
     list_->setHeaderLabels({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
                             QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
@@ -38,8 +65,8 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     list_->setUniformRowHeights(true);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The peña acted on is always the one highlighted, however the highlight moved.
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        if (item) emit rowClicked(list_->indexOfTopLevelItem(item) + 1);
+    connect(list_, &QTreeWidget::currentItemChanged, this, [chosen](QTreeWidgetItem* item) {
+        if (item) chosen(item);
     });
 
     numbers_ = new QListWidget(this);
@@ -50,8 +77,16 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     }
     numbers_->setMinimumWidth(190);
     stars_->setMinimumWidth(90);
+    // One scroll bar, beside the stars, moves both lists: a bet's numbers
+    // always stand beside its own stars.
+    numbers_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(numbers_->verticalScrollBar(), &QScrollBar::valueChanged, stars_->verticalScrollBar(),
+            &QScrollBar::setValue);
+    connect(stars_->verticalScrollBar(), &QScrollBar::valueChanged, numbers_->verticalScrollBar(),
+            &QScrollBar::setValue);
 
-    auto* counters = new QGroupBox(QStringLiteral("Desde la creación de la peña "), this);
+    auto* detailArea = new QWidget;
+    auto* counters = new QGroupBox(QStringLiteral("Desde la creación de la peña "), detailArea);
     auto* counterGrid = new QGridLayout(counters);
     counterGrid->setVerticalSpacing(1);
     for (int k = 0; k < 13; ++k) {
@@ -74,7 +109,7 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     figures->addWidget(new QLabel(QStringLiteral("Aciertos"), this), 2, 0);
     figures->addWidget(effectiveness_, 2, 1);
     chart_ = new HitChart(QStringLiteral("Aciertos desde la creación de la peña."), this);
-    chart_->setMinimumSize(180, 160);
+    chart_->setMinimumSize(150, 140);
 
     const auto button = [this](const QString& text, Picture picture, QPushButton*& b,
                                ClickableLabel*& pic) {
@@ -89,10 +124,10 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     };
     auto* buttons = new QHBoxLayout;
     buttons->addLayout(
-        button(QStringLiteral("Crear peña nueva"), Picture::NewPena, create_, createPicture_));
+        button(QStringLiteral("&Crear peña nueva"), Picture::NewPena, create_, createPicture_));
     buttons->addLayout(
-        button(QStringLiteral("Eliminar peña"), Picture::DeletePena, delete_, deletePicture_));
-    buttons->addLayout(button(QStringLiteral("Imprimir"), Picture::Print, print_, printPicture_));
+        button(QStringLiteral("&Eliminar peña"), Picture::DeletePena, delete_, deletePicture_));
+    buttons->addLayout(button(QStringLiteral("&Imprimir"), Picture::Print, print_, printPicture_));
 
     connect(create_, &QPushButton::clicked, this, &PenaManagerTab::createRequested);
     connect(createPicture_, &ClickableLabel::clicked, this, &PenaManagerTab::createRequested);
@@ -110,14 +145,29 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     auto* side = new QVBoxLayout;
     side->addLayout(figures);
     side->addWidget(chart_, 1);
-    auto* detail = new QHBoxLayout;
+    auto* detail = new QHBoxLayout(detailArea);
+    detail->setContentsMargins(0, 0, 0, 0);
     detail->addLayout(betsColumn);
     detail->addWidget(counters);
-    detail->addLayout(side);
+    detail->addLayout(side, 1);
+
+    // The list and the peña shown share the height through a splitter; the
+    // detail scrolls inside its part, so a peña of many bets neither grows
+    // the window nor shrinks the list.
+    auto* detailScroll = new QScrollArea(this);
+    detailScroll->setWidget(detailArea);
+    detailScroll->setWidgetResizable(true);
+    detailScroll->setFrameShape(QFrame::NoFrame);
+    detailScroll->setFocusPolicy(Qt::NoFocus);
+    split_ = new QSplitter(Qt::Vertical, this);
+    split_->addWidget(list_);
+    split_->addWidget(detailScroll);
+    split_->setStretchFactor(0, 1);
+    split_->setStretchFactor(1, 2);
+    split_->setChildrenCollapsible(false);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list_, 1);
-    layout->addLayout(detail, 2);
+    layout->addWidget(split_, 1);
     layout->addLayout(buttons);
 }
 

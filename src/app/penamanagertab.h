@@ -8,6 +8,7 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSplitter;
 class QTreeWidget;
 class ClickableLabel;
 class HitChart;
@@ -34,6 +35,8 @@ public:
     QLabel* playedValue() const { return played_; }
     QLabel* effectivenessValue() const { return effectiveness_; }
     HitChart* chart() const { return chart_; }
+    // The peña list above, the peña shown below.
+    QSplitter* splitter() const { return split_; }
     QPushButton* createButton() const { return create_; }
     QPushButton* deleteButton() const { return delete_; }
     QPushButton* printButton() const { return print_; }
@@ -50,6 +53,7 @@ signals:
 private:
     QTreeWidget* list_;
     QList<PenaListRow> shownRows_; // what the list holds, kept while it does not change
+    QSplitter* split_;
     QListWidget* numbers_;
     QListWidget* stars_;
     std::array<QLabel*, 13> hitValues_{};

@@ -1,6 +1,6 @@
 #include "app/splash.h"
 
-#include "app/artwork.h"
+#include "widgets/artwork.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -31,7 +31,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* line = new QLabel(QStringLiteral("Comprueba tus Euromillones por internet."), this);
     line->setAlignment(Qt::AlignCenter);
     layout->addWidget(line);
-    enter_ = new QPushButton(QStringLiteral("Entrar"), this);
+    enter_ = new QPushButton(QStringLiteral("&Entrar"), this);
     enter_->setDefault(true);
     layout->addWidget(enter_, 0, Qt::AlignCenter);
     connect(enter_, &QPushButton::clicked, this, &SplashWindow::enter);

@@ -1,7 +1,7 @@
 #include "app/summary.h"
 
-#include "app/effectiveness.h"
 #include "check/breakdown.h"
+#include "check/effectiveness.h"
 #include "store/dates.h"
 
 PenaListRow penaListRow(const PenaRecord& pena) {

@@ -18,6 +18,7 @@ SummaryFrame::SummaryFrame(QWidget* parent) : QGroupBox(parent) {
     played_ = new QLineEdit(this);
     for (QLineEdit* box : {effectiveness_, played_}) {
         box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
         box->setFrame(false);
         box->setAlignment(Qt::AlignCenter);
     }

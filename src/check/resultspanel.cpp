@@ -26,7 +26,9 @@
 namespace {
 
 const QString kPrizeCaption = QStringLiteral("P R E M I O");
-const QString kCaptions[2] = {QStringLiteral("S E N C I L L A"), QStringLiteral("M Ú L T I P L E")};
+// Alt+S and Alt+M, kept while the caption reads "P R E M I O".
+const QString kCaptions[2] = {QStringLiteral("&S E N C I L L A"),
+                              QStringLiteral("&M Ú L T I P L E")};
 // A plain red face: with only a background colour some styles draw a pale gradient.
 const QString kRedLook = QStringLiteral("QPushButton { background-color: rgb(255, 0, 0); "
                                         "border: 1px solid rgb(128, 0, 0); padding: 3px 6px; }");
@@ -45,6 +47,8 @@ ResultsView* makeList(ResultsModel* model, QWidget* parent) {
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setCornerButtonEnabled(false);
+    // Tab leaves the list for the controls below it instead of walking its cells.
+    view->setTabKeyNavigation(false);
     // Every row the same height, never measured.
     QHeaderView* rows = view->verticalHeader();
     rows->hide();
@@ -92,6 +96,7 @@ ResultsPanel::ResultsPanel(AppState& state, Platform& platform, QWidget* parent)
     }
     switches->addStretch();
     layout->addLayout(switches);
+    keepButtonSizes();
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
@@ -109,16 +114,18 @@ ResultsPanel::ResultsPanel(AppState& state, Platform& platform, QWidget* parent)
     layout->addWidget(frame, 1);
 
     auto* controls = new QHBoxLayout;
-    controls->addWidget(
-        new QLabel(QStringLiteral("-Seleccione el número de sorteos a ver:"), this));
+    auto* barCaption = new QLabel(QStringLiteral("-Seleccione el &número de sorteos a ver:"), this);
+    controls->addWidget(barCaption);
     bar_ = new QScrollBar(Qt::Horizontal, this);
+    barCaption->setBuddy(bar_);
     bar_->setObjectName(QStringLiteral("drawsToShow"));
     bar_->setRange(1, 1);
     bar_->setValue(1);
     bar_->setSingleStep(1);
     bar_->setPageStep(1);
     bar_->setTracking(false); // one refresh when the handle is let go, not one per pixel
-    bar_->setMinimumWidth(120);
+    bar_->setFocusPolicy(Qt::StrongFocus);
+    bar_->setMinimumWidth(80);
     bar_->setEnabled(false);
     controls->addWidget(bar_, 1);
     box_ = new QLabel(QStringLiteral("1"), this);
@@ -127,12 +134,12 @@ ResultsPanel::ResultsPanel(AppState& state, Platform& platform, QWidget* parent)
     box_->setMinimumWidth(box_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 8);
     box_->setAlignment(Qt::AlignCenter);
     controls->addWidget(box_);
-    history_ = new QCheckBox(QStringLiteral("Histórico"), this);
+    history_ = new QCheckBox(QStringLiteral("&Histórico"), this);
     history_->setToolTip(
         QStringLiteral("Resultados de una peña con sorteos anteriores a su creación"));
     history_->setEnabled(false);
     controls->addWidget(history_);
-    onlyPrize_ = new QCheckBox(QStringLiteral("Ver sólo si hay premio"), this);
+    onlyPrize_ = new QCheckBox(QStringLiteral("Ver sólo si hay &premio"), this);
     onlyPrize_->setToolTip(QStringLiteral("Pues eso..."));
     onlyPrize_->setEnabled(false);
     controls->addWidget(onlyPrize_);
@@ -150,6 +157,9 @@ ResultsPanel::ResultsPanel(AppState& state, Platform& platform, QWidget* parent)
 
     ::setDrawsToShow(state_, 1);
     connect(bar_, &QScrollBar::valueChanged, this, &ResultsPanel::barChanged);
+    // While the handle is dragged the box follows it; the lists wait for the release.
+    connect(bar_, &QScrollBar::sliderMoved, this,
+            [this](int position) { box_->setText(QString::number(position)); });
     connect(history_, &QCheckBox::toggled, this, [this](bool on) {
         emit newDrawsLabelChanged(setShowHistory(state_, on));
         emit refreshResultsRequested();
@@ -298,9 +308,13 @@ void ResultsPanel::applyMenuView(int view, std::optional<bool> onlyWithPrize,
 }
 
 QMenu* ResultsPanel::createViewMenu(int view, QWidget* parent) {
-    auto* menu = new QMenu(viewMenuTitle(view), parent);
-    for (const ViewMenuEntry& entry : viewMenuEntries(view)) {
-        QAction* action = menu->addAction(entry.text);
+    auto* menu = new QMenu(QLatin1Char('&') + viewMenuTitle(view), parent);
+    const QList<ViewMenuEntry> entries = viewMenuEntries(view);
+    for (qsizetype k = 0; k < entries.size(); ++k) {
+        const ViewMenuEntry& entry = entries[k];
+        // Alt letters T, S, H and, for "premios + histórico", P.
+        const qsizetype key = k == 3 ? entry.text.indexOf(QStringLiteral("premios")) : 0;
+        QAction* action = menu->addAction(QString(entry.text).insert(key, QLatin1Char('&')));
         connect(action, &QAction::triggered, this, [this, entry] {
             emit generalTabRequested();
             applyMenuView(entry.view, entry.onlyWithPrize, entry.showHistory);
@@ -328,6 +342,21 @@ void ResultsPanel::applyButtonLooks() {
     for (int i = 0; i < 2; ++i) {
         const bool red = blink_.isRed(i);
         buttons_[i]->setText(red ? kPrizeCaption : kCaptions[i]);
+        buttons_[i]->setShortcut(QKeySequence::mnemonic(kCaptions[i]));
         buttons_[i]->setStyleSheet(red ? kRedLook : QString());
     }
+}
+
+void ResultsPanel::keepButtonSizes() {
+    // Both buttons take the room of the widest caption in either look, so
+    // nothing beside them moves while the prize blinks.
+    QSize room;
+    for (int i = 0; i < 2; ++i)
+        for (const bool red : {true, false}) {
+            buttons_[i]->setText(red ? kPrizeCaption : kCaptions[i]);
+            buttons_[i]->setStyleSheet(red ? kRedLook : QString());
+            room = room.expandedTo(buttons_[i]->sizeHint());
+        }
+    for (QPushButton* b : buttons_)
+        b->setFixedSize(room);
 }

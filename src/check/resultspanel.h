@@ -96,6 +96,7 @@ private:
     void barChanged(int value);
     void syncBlink();
     void applyButtonLooks();
+    void keepButtonSizes();
     void reportStored(const StoredHits& stored);
 
     AppState& state_;

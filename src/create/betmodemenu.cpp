@@ -83,9 +83,9 @@ BetModeMenu::BetModeMenu(QWidget* parent) : QWidget(parent, Qt::Window) {
     heading->setFont(bold);
     heading->setGeometry(16, 16, 270, 24);
 
-    sencilla_ = new QCheckBox(QStringLiteral("Sencilla"), this);
+    sencilla_ = new QCheckBox(QStringLiteral("&Sencilla"), this);
     sencilla_->setGeometry(24, 52, 200, 24);
-    multiple_ = new QCheckBox(QStringLiteral("Múltiple"), this);
+    multiple_ = new QCheckBox(QStringLiteral("&Múltiple"), this);
     multiple_->setGeometry(24, 84, 200, 24);
     for (QCheckBox* box : {sencilla_, multiple_})
         box->setFont(bold);

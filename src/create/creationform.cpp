@@ -21,8 +21,9 @@ CreationForm::CreationForm(AppState& state, Platform& platform, int newPenaMode,
     setWindowTitle(QStringLiteral("Crear peña nueva..."));
     form_.open(newPenaMode);
 
-    auto* nameLabel = new QLabel(QStringLiteral("Nombre de la Peña:"), this);
+    auto* nameLabel = new QLabel(QStringLiteral("&Nombre de la Peña:"), this);
     name_ = new NameBox(this);
+    nameLabel->setBuddy(name_);
     instruction_ = new QLabel(this);
     QFont bold = instruction_->font();
     bold.setBold(true);
@@ -32,9 +33,9 @@ CreationForm::CreationForm(AppState& state, Platform& platform, int newPenaMode,
     betNumber_->setFont(bold);
     betNumber_->setMinimumWidth(30);
 
-    tuesday_ = new QRadioButton(QStringLiteral("Sólo martes"), this);
-    friday_ = new QRadioButton(QStringLiteral("Sólo viernes"), this);
-    both_ = new QRadioButton(QStringLiteral("Toda la semana"), this);
+    tuesday_ = new QRadioButton(QStringLiteral("Sólo &martes"), this);
+    friday_ = new QRadioButton(QStringLiteral("Sólo &viernes"), this);
+    both_ = new QRadioButton(QStringLiteral("&Toda la semana"), this);
     auto* days = new QButtonGroup(this);
     days->addButton(tuesday_);
     days->addButton(friday_);
@@ -53,6 +54,7 @@ CreationForm::CreationForm(AppState& state, Platform& platform, int newPenaMode,
     grid_ = new NumberGridWidget(form_, this);
     betList_ = new QTextEdit(this);
     betList_->setReadOnly(true);
+    betList_->setFocusPolicy(Qt::NoFocus); // read-only: no stop for Tab
     betList_->setLineWrapMode(QTextEdit::NoWrap);
     QFont courier(QStringLiteral("Courier New"), 10);
     courier.setStyleHint(QFont::TypeWriter);
@@ -62,9 +64,9 @@ CreationForm::CreationForm(AppState& state, Platform& platform, int newPenaMode,
     const int listWidth = QFontMetrics(courier).horizontalAdvance(QString(34, QLatin1Char('0')));
     betList_->setMinimumWidth(listWidth + 30);
 
-    aleatorio_ = new QPushButton(QStringLiteral("Aleatorio"), this);
-    borrar_ = new QPushButton(QStringLiteral("Borrar"), this);
-    grabar_ = new QPushButton(QStringLiteral("Grabar"), this);
+    aleatorio_ = new QPushButton(QStringLiteral("&Aleatorio"), this);
+    borrar_ = new QPushButton(QStringLiteral("&Borrar"), this);
+    grabar_ = new QPushButton(QStringLiteral("&Grabar"), this);
 
     auto* top = new QGridLayout;
     top->addWidget(nameLabel, 0, 0);

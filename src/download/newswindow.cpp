@@ -1,10 +1,10 @@
 #include "download/newswindow.h"
 
-#include "app/artwork.h"
-#include "app/clickablelabel.h"
 #include "download/filedownload.h"
 #include "download/news.h"
 #include "platform/shell.h"
+#include "widgets/artwork.h"
+#include "widgets/clickablelabel.h"
 
 #include <QApplication>
 #include <QCloseEvent>

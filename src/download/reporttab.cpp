@@ -83,6 +83,7 @@ ReportTab::ReportTab(AppState& state, Transfer& transfer, HttpClient& http, Shel
     notice_ = new QPlainTextEdit(this);
     notice_->setObjectName(QStringLiteral("reportNotice"));
     notice_->setReadOnly(true);
+    notice_->setFocusPolicy(Qt::NoFocus);
     QFont noticeFont = notice_->font();
     noticeFont.setBold(true);
     notice_->setFont(noticeFont);

@@ -64,7 +64,8 @@ TransferPanel::TransferPanel(AppState& state, Platform& platform, HttpClient& ht
     newDraws_->setFont(big);
     newDraws_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
 
-    newsButton_ = new QPushButton(kNewsButtonText, this);
+    newsButton_ =
+        new QPushButton(QString(kNewsButtonText).insert(2, QLatin1Char('&')), this); // Alt+R
     newsButton_->setObjectName(QStringLiteral("newsButton"));
     connect(newsButton_, &QPushButton::clicked, this, &TransferPanel::newsRequested);
 

@@ -22,7 +22,18 @@ void arrow(QPainter& p, QPointF from, QPointF to) {
 
 } // namespace
 
+FeedPictureLayout feedPictureLayout() {
+    FeedPictureLayout l;
+    l.slip = QRectF(60, 10, 100, 88);
+    l.firstBox = QRectF(l.slip.left() + 16, l.slip.top() + 30, 9, 6);
+    const QPointF centre = l.firstBox.center();
+    l.xArrow = QLineF(QPointF(l.slip.left(), centre.y()), centre);
+    l.yArrow = QLineF(QPointF(centre.x(), l.slip.top()), centre);
+    return l;
+}
+
 QPixmap drawFeedPicture() {
+    const FeedPictureLayout l = feedPictureLayout();
     QPixmap pixmap(220, 170);
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);
@@ -38,25 +49,24 @@ QPixmap drawFeedPicture() {
     // The playslip going in with its short side first, the grid to the left.
     p.setPen(QPen(QColor(200, 40, 40), 1.5));
     p.setBrush(QColor(255, 245, 200));
-    const QRectF slip(60, 10, 100, 88);
-    p.drawRect(slip);
+    p.drawRect(l.slip);
     p.setPen(QPen(QColor(200, 40, 40), 1));
-    for (int b = 0; b < 6; ++b)
+    for (int b = 0; b < 5; ++b)
         for (int r = 0; r < 5; ++r)
-            p.drawRect(QRectF(slip.left() + 8 + b * 15, slip.top() + 26 + r * 9, 9, 6));
+            p.drawRect(l.firstBox.translated(b * 15, r * 10));
     p.setBrush(QColor(200, 40, 40));
-    p.drawEllipse(QPointF(slip.left() + 12.5, slip.top() + 29), 2.5, 2.5);
+    p.drawEllipse(l.firstBox.center(), 2, 2);
 
-    // X across from the printable edge, Y down from it, to box number 1.
+    // X across from the printable edge, Y down from it, to the centre of box Nº 1.
     QFont font = p.font();
     font.setBold(true);
     font.setPixelSize(13);
     p.setFont(font);
     p.setPen(QPen(QColor(20, 60, 160), 1.5));
-    arrow(p, QPointF(slip.left(), slip.top() + 16), QPointF(slip.left() + 12, slip.top() + 16));
-    p.drawText(QPointF(slip.left() - 16, slip.top() + 20), QStringLiteral("X"));
-    arrow(p, QPointF(slip.left() + 26, slip.top()), QPointF(slip.left() + 26, slip.top() + 26));
-    p.drawText(QPointF(slip.left() + 30, slip.top() + 16), QStringLiteral("Y"));
+    arrow(p, l.xArrow.p1(), l.xArrow.p2());
+    p.drawText(QPointF(l.slip.left() - 16, l.xArrow.y1() + 5), QStringLiteral("X"));
+    arrow(p, l.yArrow.p1(), l.yArrow.p2());
+    p.drawText(QPointF(l.yArrow.x1() + 4, l.slip.top() + 14), QStringLiteral("Y"));
 
     // Which way the sheet travels.
     p.setPen(QPen(QColor(70, 70, 70), 2));

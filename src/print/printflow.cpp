@@ -1,6 +1,6 @@
 #include "print/printflow.h"
 
-#include "app/penadetail.h"
+#include "check/penadetail.h"
 #include "print/printwindow.h"
 #include "store/appstate.h"
 

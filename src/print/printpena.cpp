@@ -1,6 +1,6 @@
 #include "print/printpena.h"
 
-#include "app/penadetail.h"
+#include "check/penadetail.h"
 #include "store/dayfilter.h"
 
 #include <algorithm>

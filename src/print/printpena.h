@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/printerchooser.h"
 #include "platform/prompter.h"
 #include "print/playslip.h"
+#include "print/printerchooser.h"
 #include "store/records.h"
 
 // PrintPena: the bets of one peña onto official playslips (marks only) or

@@ -97,8 +97,10 @@ void PrintWindow::buildWidgets() {
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this,
                 [this, axis](const QString& text) { onEdited(axis, text); });
-        boxes->addWidget(
-            new QLabel(axis == Axis::X ? QStringLiteral("X") : QStringLiteral("Y"), margins));
+        auto* caption =
+            new QLabel(axis == Axis::X ? QStringLiteral("&X") : QStringLiteral("&Y"), margins);
+        caption->setBuddy(edit);
+        boxes->addWidget(caption);
         boxes->addWidget(edit);
         boxes->addWidget(new QLabel(QStringLiteral("mm."), margins));
         boxes->addSpacing(12);
@@ -129,9 +131,9 @@ void PrintWindow::buildWidgets() {
     help->addLayout(pictureColumn);
     layout->addLayout(help);
 
-    official_ = new QPushButton(QStringLiteral("Imprimir en papel oficial"), this);
+    official_ = new QPushButton(QStringLiteral("Imprimir en papel &oficial"), this);
     official_->setToolTip(QString::fromUtf8(kOfficialTip));
-    plain_ = new QPushButton(QStringLiteral("Imprimir en papel normal"), this);
+    plain_ = new QPushButton(QStringLiteral("Imprimir en papel &normal"), this);
     plain_->setToolTip(QString::fromUtf8(kPlainTip));
     connect(official_, &QPushButton::clicked, this, [this] { print(PrintMode::Official); });
     connect(plain_, &QPushButton::clicked, this, [this] { print(PrintMode::Plain); });

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "platform/printerchooser.h"
 #include "print/corrections.h"
+#include "print/printerchooser.h"
 #include "print/printpena.h"
 
 #include <QWidget>

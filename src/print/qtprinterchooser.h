@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/printerchooser.h"
+#include "print/printerchooser.h"
 
 // The system's printer dialog, without printing to a file or a selection.
 class QtPrinterChooser : public PrinterChooser {

@@ -19,7 +19,11 @@ QStringList familiesFor(const QString& family) {
 } // namespace
 
 QtPrintSurface::QtPrintSurface(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+    // Marks are measured from the printable area's corner, so no margin of
+    // Qt's own may sit inside it (its default is 10 points); a real printer
+    // keeps the borders it cannot print on, which Qt takes as the minimum.
     printer_->setFullPage(false);
+    printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 QtPrintSurface::~QtPrintSurface() {

@@ -9,8 +9,9 @@
 class QPrinter;
 
 // The page of a QPrinter in millimetres from the top-left corner of its
-// printable area. The first page is started by begin(); pages follow only
-// on newPage(), so no blank sheet is left at the end.
+// printable area, with the page margins at the printer's own minimum. The
+// first page is started by begin(); pages follow only on newPage(), so no
+// blank sheet is left at the end.
 class QtPrintSurface : public PrintSurface {
 public:
     explicit QtPrintSurface(std::unique_ptr<QPrinter> printer);

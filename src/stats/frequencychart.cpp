@@ -47,10 +47,11 @@ FrequencyChart::FrequencyChart(QWidget* parent) : QWidget(parent) {
     chart_->addAxis(axisX_, Qt::AlignBottom);
     chart_->addAxis(axisY_, Qt::AlignLeft);
     chartView_ = new QChartView(chart_, this);
-    chartView_->setMinimumSize(420, 300);
+    chartView_->setMinimumSize(300, 220);
+    chartView_->setFocusPolicy(Qt::NoFocus); // a picture, not a control
 
-    numbers_ = new QRadioButton(QStringLiteral("Números"), this);
-    stars_ = new QRadioButton(QStringLiteral("Estrellas"), this);
+    numbers_ = new QRadioButton(QStringLiteral("&Números"), this);
+    stars_ = new QRadioButton(QStringLiteral("&Estrellas"), this);
     numbers_->setChecked(true);
     options_ = new QButtonGroup(this);
     options_->addButton(numbers_, 0);
@@ -60,6 +61,7 @@ FrequencyChart::FrequencyChart(QWidget* parent) : QWidget(parent) {
     half_->setPageStep(1);
     half_->setValue(1);
     half_->setToolTip(QStringLiteral("Números 1 al 25 / 26 al 50"));
+    half_->setFocusPolicy(Qt::StrongFocus);
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(numbers_);

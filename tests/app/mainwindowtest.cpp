@@ -1,16 +1,17 @@
 #include "app/mainwindow.h"
-#include "app/clickablelabel.h"
 #include "app/drawstab.h"
 #include "app/hitchart.h"
-#include "app/penadetail.h"
 #include "app/penamanagertab.h"
 #include "app/startup.h"
 #include "app/statuspanel.h"
 #include "app/summaryframe.h"
+#include "check/penadetail.h"
 #include "store/appstate.h"
 #include "store/dates.h"
 #include "support/fakes.h"
 #include "support/tempfolder.h"
+#include "support/uiinput.h"
+#include "widgets/clickablelabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -89,7 +90,7 @@ TEST(MainWindow, FirstRunOverAnEmptyFolder) {
 
     QStringList general;
     for (QAction* a : w.generalMenu()->actions())
-        if (!a->isSeparator()) general.append(a->text());
+        if (!a->isSeparator()) general.append(shownText(a->text()));
     EXPECT_EQ(
         general,
         QStringList({QStringLiteral("Bajar Sorteos nuevos"), QStringLiteral("Crear peña nueva"),

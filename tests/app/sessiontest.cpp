@@ -36,6 +36,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -45,9 +46,9 @@ namespace {
 
 QAction* menuEntry(MainWindow& w, const QString& menu, const QString& text) {
     for (QAction* top : w.menuBar()->actions())
-        if (top->text() == menu && top->menu())
+        if (shownText(top->text()) == menu && top->menu())
             for (QAction* a : top->menu()->actions())
-                if (a->text() == text) return a;
+                if (shownText(a->text()) == text) return a;
     return nullptr;
 }
 
@@ -131,6 +132,10 @@ TEST(Session, NewUserCreatesAPenaDownloadsSeesThePrizeAndPrints) {
               QStringLiteral("-Informe del ") + longDate(today));
     ASSERT_NE(w->reportTab()->document(), nullptr);
     EXPECT_EQ(w->reportTab()->document()->pageCount(), 2);
+    // From the tabs, Tab reaches the report before the side column.
+    w->tabs()->tabBar()->setFocus();
+    QTest::keyClick(w->tabs()->tabBar(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->reportTab()->reportView());
 
     // Printed on plain paper, to a PDF file.
     const QString pdf = dir.file(QStringLiteral("boletos.pdf"));

@@ -1,5 +1,4 @@
 #include "app/aboutbox.h"
-#include "app/clickablelabel.h"
 #include "app/contactlink.h"
 #include "app/drawstab.h"
 #include "app/mainwindow.h"
@@ -17,6 +16,8 @@
 #include "support/fakes.h"
 #include "support/resultsserver.h"
 #include "support/tempfolder.h"
+#include "support/uiinput.h"
+#include "widgets/clickablelabel.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -70,7 +71,7 @@ struct Session {
         for (const QString& part : parts) {
             found = nullptr;
             for (QAction* a : actions)
-                if (a->text() == part) found = a;
+                if (shownText(a->text()) == part) found = a;
             if (!found) return nullptr;
             if (found->menu()) actions = found->menu()->actions();
         }
@@ -86,7 +87,7 @@ QStringList menuLines(const QMenuBar* bar) {
         [&](const QList<QAction*>& actions, const QString& indent) {
             for (QAction* a : actions) {
                 if (a->isSeparator()) continue;
-                lines.append(indent + a->text());
+                lines.append(indent + shownText(a->text()));
                 if (a->menu()) walk(a->menu()->actions(), indent + QStringLiteral("  "));
             }
         };
@@ -100,7 +101,7 @@ TEST(Splash, OpensTheMainWindowAfterThirtyEightTicksOrAtOnceOnEntrar) {
     SplashWindow alone;
     QSignalSpy entered(&alone, &SplashWindow::entered);
     EXPECT_EQ(alone.windowTitle(), QStringLiteral("Presentación"));
-    EXPECT_EQ(alone.enterButton()->text(), QStringLiteral("Entrar"));
+    EXPECT_EQ(shownText(alone.enterButton()->text()), QStringLiteral("Entrar"));
     EXPECT_EQ(alone.ticks(), 2);
     EXPECT_EQ(alone.timer()->interval(), 250);
     EXPECT_TRUE(alone.timer()->isActive());

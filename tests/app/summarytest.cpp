@@ -1,5 +1,5 @@
 #include "app/summary.h"
-#include "app/effectiveness.h"
+#include "check/effectiveness.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "checkfixture.h"
 #include "store/dates.h"
 #include "support/fakes.h"
+#include "support/uiinput.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -73,18 +76,20 @@ struct GeneralTab : ::testing::Test {
 } // namespace
 
 TEST_F(GeneralTab, ControlsAsTheUserSeesThem) {
-    EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("S E N C I L L A"));
-    EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("M Ú L T I P L E"));
-    EXPECT_EQ(panel->historyBox()->text(), QStringLiteral("Histórico"));
+    EXPECT_EQ(shownText(panel->viewButton(0)->text()), QStringLiteral("S E N C I L L A"));
+    EXPECT_EQ(shownText(panel->viewButton(1)->text()), QStringLiteral("M Ú L T I P L E"));
+    EXPECT_EQ(shownText(panel->historyBox()->text()), QStringLiteral("Histórico"));
     EXPECT_EQ(panel->historyBox()->toolTip(),
               QStringLiteral("Resultados de una peña con sorteos anteriores a su creación"));
-    EXPECT_EQ(panel->onlyWithPrizeBox()->text(), QStringLiteral("Ver sólo si hay premio"));
+    EXPECT_EQ(shownText(panel->onlyWithPrizeBox()->text()),
+              QStringLiteral("Ver sólo si hay premio"));
     EXPECT_EQ(panel->onlyWithPrizeBox()->toolTip(), QStringLiteral("Pues eso..."));
     EXPECT_FALSE(panel->historyBox()->isChecked());
     EXPECT_FALSE(panel->onlyWithPrizeBox()->isChecked());
     bool labelFound = false;
     for (QLabel* l : panel->findChildren<QLabel*>())
-        labelFound |= l->text() == QStringLiteral("-Seleccione el número de sorteos a ver:");
+        labelFound |=
+            shownText(l->text()) == QStringLiteral("-Seleccione el número de sorteos a ver:");
     EXPECT_TRUE(labelFound);
     EXPECT_EQ(panel->drawsBar()->minimum(), 1);
     EXPECT_EQ(panel->drawsBar()->maximum(), 3);
@@ -195,21 +200,21 @@ TEST_F(GeneralTab, PrizeBlinkAfterADownload) {
 
     panel->blinkTick();
     for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(panel->viewButton(i)->text(), QStringLiteral("P R E M I O"));
+        EXPECT_EQ(shownText(panel->viewButton(i)->text()), QStringLiteral("P R E M I O"));
         EXPECT_TRUE(panel->viewButton(i)->styleSheet().contains(QStringLiteral("255, 0, 0")));
     }
     panel->grab().save(QStringLiteral("/tmp/vantiko-results-blink.png"));
     panel->blinkTick();
-    EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("S E N C I L L A"));
-    EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("M Ú L T I P L E"));
+    EXPECT_EQ(shownText(panel->viewButton(0)->text()), QStringLiteral("S E N C I L L A"));
+    EXPECT_EQ(shownText(panel->viewButton(1)->text()), QStringLiteral("M Ú L T I P L E"));
     panel->blinkTick();
 
     // Clicking the list already shown stops the blink and nothing else.
     QSignalSpy label(panel.get(), &ResultsPanel::newDrawsLabelChanged);
     QTest::mouseClick(panel->viewButton(0), Qt::LeftButton);
     EXPECT_FALSE(panel->blinkTimer()->isActive());
-    EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("S E N C I L L A"));
-    EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("M Ú L T I P L E"));
+    EXPECT_EQ(shownText(panel->viewButton(0)->text()), QStringLiteral("S E N C I L L A"));
+    EXPECT_EQ(shownText(panel->viewButton(1)->text()), QStringLiteral("M Ú L T I P L E"));
     EXPECT_TRUE(panel->viewButton(0)->styleSheet().isEmpty());
     EXPECT_TRUE(f.state.view.newDrawsLabel.isEmpty());
     EXPECT_EQ(label.count(), 1);
@@ -222,6 +227,55 @@ TEST_F(GeneralTab, PrizeBlinkAfterADownload) {
     EXPECT_FALSE(panel->blinkTimer()->isActive());
 }
 
+// "P R E M I O" is narrower than "M Ú L T I P L E": the buttons keep their
+// size, so nothing moves every 800 ms, and their Alt letters stay.
+TEST_F(GeneralTab, ViewButtonsKeepTheirPlaceAndKeysWhileThePrizeBlinks) {
+    f.state.view.newDrawsLabel = QStringLiteral("1 sorteo");
+    panel->buildSimpleResults(1); // both lists hold a prize
+    QApplication::processEvents();
+    const QRect places[2] = {panel->viewButton(0)->geometry(), panel->viewButton(1)->geometry()};
+    for (int tick = 0; tick < 3; ++tick) {
+        panel->blinkTick();
+        QApplication::processEvents();
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(panel->viewButton(i)->geometry(), places[i]) << "tick " << tick;
+            EXPECT_EQ(panel->viewButton(i)->shortcut(),
+                      QKeySequence(Qt::ALT | (i == 0 ? Qt::Key_S : Qt::Key_M)));
+        }
+    }
+    EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("P R E M I O"));
+}
+
+// The box follows the handle while it is dragged; the lists are rebuilt
+// once, when it is let go.
+TEST_F(GeneralTab, DraggingTheBarShowsItsValueAndRefreshesOnRelease) {
+    QScrollBar* bar = panel->drawsBar();
+    QStyleOptionSlider o;
+    o.initFrom(bar);
+    o.orientation = Qt::Horizontal;
+    o.state |= QStyle::State_Horizontal;
+    o.subControls = QStyle::SC_All;
+    o.minimum = bar->minimum();
+    o.maximum = bar->maximum();
+    o.sliderPosition = o.sliderValue = bar->value();
+    o.singleStep = bar->singleStep();
+    o.pageStep = bar->pageStep();
+    const auto part = [&](QStyle::SubControl c) {
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, c, bar);
+    };
+    const QPoint grip = part(QStyle::SC_ScrollBarSlider).center();
+    const QPoint end(part(QStyle::SC_ScrollBarGroove).right() - 2, grip.y());
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(bar, end);
+    EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("3"));
+    EXPECT_EQ(refreshes, 0);
+    EXPECT_EQ(f.state.view.drawsToShow, 1);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, end);
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(f.state.view.drawsToShow, 3);
+    EXPECT_EQ(panel->drawsBox()->text(), QStringLiteral("3"));
+}
+
 TEST_F(GeneralTab, OnlyTheSimpleListBlinksForASimplePrize) {
     f.state.files.writePena(2, makeMultiplePena(QStringLiteral("Multi"), QStringLiteral("Martes"),
                                                 kFirst, {30, 31, 32, 33, 34, 35}, {7, 8}));
@@ -229,10 +283,10 @@ TEST_F(GeneralTab, OnlyTheSimpleListBlinksForASimplePrize) {
     panel->buildSimpleResults(1);
     EXPECT_EQ(f.state.view.prizeBlinkTarget, 1);
     panel->blinkTick();
-    EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("P R E M I O"));
-    EXPECT_EQ(panel->viewButton(1)->text(), QStringLiteral("M Ú L T I P L E"));
+    EXPECT_EQ(shownText(panel->viewButton(0)->text()), QStringLiteral("P R E M I O"));
+    EXPECT_EQ(shownText(panel->viewButton(1)->text()), QStringLiteral("M Ú L T I P L E"));
     panel->blinkTick();
-    EXPECT_EQ(panel->viewButton(0)->text(), QStringLiteral("S E N C I L L A"));
+    EXPECT_EQ(shownText(panel->viewButton(0)->text()), QStringLiteral("S E N C I L L A"));
     panel->stopPrizeBlink(); // a tab change
     EXPECT_FALSE(panel->blinkTimer()->isActive());
 }
@@ -240,17 +294,17 @@ TEST_F(GeneralTab, OnlyTheSimpleListBlinksForASimplePrize) {
 TEST_F(GeneralTab, MenuEntriesSwitchAndSetTheBoxes) {
     QMenu* multiple = panel->createViewMenu(1, panel.get());
     QMenu* simple = panel->createViewMenu(0, panel.get());
-    EXPECT_EQ(multiple->title(), QStringLiteral("Múltiples"));
-    EXPECT_EQ(simple->title(), QStringLiteral("Sencillas"));
+    EXPECT_EQ(shownText(multiple->title()), QStringLiteral("Múltiples"));
+    EXPECT_EQ(shownText(simple->title()), QStringLiteral("Sencillas"));
     QStringList texts;
     for (QAction* a : multiple->actions())
-        texts.append(a->text());
+        texts.append(shownText(a->text()));
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Todos los resultados"),
                                   QStringLiteral("Sólo si hay premio"),
                                   QStringLiteral("Histórico (resultados sorteos anteriores a la "
                                                  "fecha de creacón de las peñas)"),
                                   QStringLiteral("Sólo si hay premios + histórico")}));
-    EXPECT_EQ(simple->actions()[2]->text(),
+    EXPECT_EQ(shownText(simple->actions()[2]->text()),
               QStringLiteral("Histórico (resultados sorteos anteriores a la fecha de creación "
                              "de las peñas)"));
 
@@ -348,7 +402,7 @@ TEST(GeneralTabInMainWindow, StartUpFillsTheListsAndTheMenuHoldsTheViews) {
 
     QStringList entries;
     for (QAction* a : window.generalMenu()->actions())
-        if (!a->isSeparator()) entries.append(a->text());
+        if (!a->isSeparator()) entries.append(shownText(a->text()));
     const qsizetype reset =
         entries.indexOf(QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"));
     ASSERT_GE(reset, 0);

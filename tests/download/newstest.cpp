@@ -1,5 +1,4 @@
 #include "download/news.h"
-#include "app/clickablelabel.h"
 #include "app/mainwindow.h"
 #include "download/newswindow.h"
 #include "download/transfer.h"
@@ -8,6 +7,7 @@
 #include "support/fakes.h"
 #include "support/resultsserver.h"
 #include "support/tempfolder.h"
+#include "widgets/clickablelabel.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -16,6 +16,7 @@
 #include "support/fakes.h"
 #include "support/resultsserver.h"
 #include "support/tempfolder.h"
+#include "support/uiinput.h"
 
 #include <QAction>
 #include <QDir>
@@ -98,7 +99,7 @@ struct Session {
     }
     QAction* menuEntry() {
         for (QAction* a : window->generalMenu()->actions())
-            if (a->text() == QStringLiteral("Bajar Sorteos nuevos")) return a;
+            if (shownText(a->text()) == QStringLiteral("Bajar Sorteos nuevos")) return a;
         return nullptr;
     }
     QByteArray cache() const { return dir.read(QStringLiteral("www.txt")); }

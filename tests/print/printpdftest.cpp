@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QtPdf/QPdfDocument>
 #include <QtPdf/QPdfSelection>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,4 +100,35 @@ TEST(PrintPdf, WithoutAnyPrinterTheSystemDialogSaysSo) {
     job.pena = pena(3, QStringLiteral("Todos"));
     EXPECT_EQ(printPena(job, printers, prompter), PrintResult::Failed);
     EXPECT_EQ(prompter.texts(), QStringList({kNoPrinterText}));
+}
+
+// On an official playslip every mark lands on its millimetres from the
+// printable area's corner: no page margin of Qt's own shifts them.
+TEST(PrintPdf, OfficialMarksLandOnTheirMillimetres) {
+    TempFolder dir;
+    ScriptedPrompter prompter;
+    const QString path = dir.file(QStringLiteral("official.pdf"));
+    // Bet 1 is 1, 11, 21, 45, 50 with the stars 2 and 12, at X 10 and Y 20.
+    ASSERT_EQ(printTo(path, pena(1, QStringLiteral("Martes")), PrintMode::Official, prompter),
+              PrintResult::Printed);
+    QPdfDocument doc;
+    ASSERT_EQ(doc.load(path), QPdfDocument::Error::None);
+    const QString text = doc.getAllText(0).text();
+    QList<QPointF> marks; // top-left corners of the X glyphs, in millimetres
+    for (int i = 0; i < text.size(); ++i)
+        if (text[i] == QLatin1Char('X'))
+            marks.append(doc.getSelectionAtIndex(0, i, 1).boundingRectangle().topLeft() * 25.4 /
+                         72.0);
+    const QList<QPointF> cells = {{10, 20},    {13.75, 25}, {17.5, 30}, {25, 60},
+                                  {28.75, 40}, {10, 75},    {25, 85},   {70, 90}};
+    ASSERT_EQ(marks.size(), cells.size()) << text.toStdString();
+    for (const QPointF& cell : cells) {
+        // The glyph sits a little right of and below its cell's corner (its
+        // side bearing and the room above a capital), never millimetres off.
+        const bool landed = std::any_of(marks.begin(), marks.end(), [&](QPointF m) {
+            return m.x() >= cell.x() && m.x() < cell.x() + 0.3 && m.y() >= cell.y() &&
+                   m.y() < cell.y() + 1.2;
+        });
+        EXPECT_TRUE(landed) << cell.x() << ", " << cell.y();
+    }
 }

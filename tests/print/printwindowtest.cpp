@@ -1,13 +1,14 @@
 #include "print/printwindow.h"
-#include "app/clickablelabel.h"
 #include "app/mainwindow.h"
 #include "app/penamanagertab.h"
+#include "print/feedpicture.h"
 #include "print/printflow.h"
 #include "store/appstate.h"
 #include "support/fakes.h"
 #include "support/recordingsurface.h"
 #include "support/tempfolder.h"
 #include "support/uiinput.h"
+#include "widgets/clickablelabel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -79,7 +80,7 @@ struct Program {
 QStringList labelTexts(QWidget* w) {
     QStringList out;
     for (QLabel* l : w->findChildren<QLabel*>())
-        out.append(l->text());
+        out.append(shownText(l->text()));
     return out;
 }
 
@@ -121,12 +122,12 @@ TEST(PrintWindow, OpensForTheSelectedPenaAndClosesWhenTheMainWindowIsBack) {
         "X=Distancia horizontal al centro de la casilla Nº 1 - margen X por defecto de la "
         "impresora. Y= Distancia vertical al centro de la casilla Nº1 - margen Y por defecto de "
         "tu impresora.")));
-    EXPECT_EQ(w->officialButton()->text(), QStringLiteral("Imprimir en papel oficial"));
+    EXPECT_EQ(shownText(w->officialButton()->text()), QStringLiteral("Imprimir en papel oficial"));
     EXPECT_EQ(w->officialButton()->toolTip(),
               QStringLiteral("Ajuste la X yla Y para que las \"x\" coincidan en las casillas. "
                              "También depende del papel oficial ya que aveces estan cortados "
                              "irregularmente."));
-    EXPECT_EQ(w->plainButton()->text(), QStringLiteral("Imprimir en papel normal"));
+    EXPECT_EQ(shownText(w->plainButton()->text()), QStringLiteral("Imprimir en papel normal"));
     EXPECT_EQ(w->plainButton()->toolTip(),
               QStringLiteral("Imprime en papel normal una participación compatible con el "
                              "sistema oficial!"));
@@ -234,4 +235,21 @@ TEST(PrintWindow, DamagedOrUnwritableNumsIni) {
     typeText(w->box(Axis::X), QStringLiteral("1"));
     EXPECT_EQ(p.fake.prompter.texts(), QStringList({kSettingsNotSavedText}));
     EXPECT_FLOAT_EQ(w->corrections().x(), 7.0f * 10 + 1);
+}
+
+// "Entrada impresora": X runs across from the slip's edge and Y down from
+// it, both to the centre of box Nº 1, as the instructions measure them.
+TEST(PrintWindow, FeedPictureArrowsEndAtTheCentreOfBoxOne) {
+    const FeedPictureLayout l = feedPictureLayout();
+    const QPointF centre = l.firstBox.center();
+    EXPECT_EQ(l.xArrow, QLineF(QPointF(l.slip.left(), centre.y()), centre));
+    EXPECT_EQ(l.yArrow, QLineF(QPointF(centre.x(), l.slip.top()), centre));
+    // The drawing follows the layout: each arrow's head is just short of the centre.
+    const QImage picture = drawFeedPicture().toImage();
+    for (const QLineF& line : {l.xArrow, l.yArrow}) {
+        const QPointF head = centre - (line.p2() - line.p1()) / line.length() * 4;
+        const QColor c = picture.pixelColor(head.toPoint());
+        EXPECT_GT(c.blue(), 120) << head.x() << ", " << head.y();
+        EXPECT_LT(c.red(), 100) << head.x() << ", " << head.y();
+    }
 }

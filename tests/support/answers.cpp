@@ -25,7 +25,7 @@ QList<AnswerDraw> drawsBetween(QDate first, QDate last) {
     return out;
 }
 
-QString drawJson(const AnswerDraw& draw, const QString& combination) {
+QString drawJson(const AnswerDraw& draw, const QString& combination, const QStringList& prizes) {
     const QString day = draw.date.toString(QStringLiteral("yyyy-MM-dd"));
     const auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
     QString combo = combination;
@@ -47,7 +47,9 @@ QString drawJson(const AnswerDraw& draw, const QString& combination) {
                            "\"premio\":\"%3\",\"ganadores\":\"%4\",\"ganadores_eu\":\"%5\"}")
                 .arg(k + 1)
                 .arg(QLatin1String(kCategories[k]))
-                .arg(QString::number(130000000.0 / ((k + 1) * (k + 1) * (k + 1)), 'f', 2))
+                .arg(prizes.size() == 13
+                         ? prizes[k]
+                         : QString::number(130000000.0 / ((k + 1) * (k + 1) * (k + 1)), 'f', 2))
                 .arg(k * 37)
                 .arg(k * 211));
     const QString id = draw.date.toString(QStringLiteral("yyyyMMdd"));

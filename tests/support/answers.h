@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 // Answers shaped like the operator's results service: a JSON array of draws,
@@ -17,8 +18,9 @@ struct AnswerDraw {
 // that follow from the date.
 QList<AnswerDraw> drawsBetween(QDate first, QDate last);
 // One draw as the service writes it; `combination` replaces the usual
-// "n - n - n - n - n - s - s" when given.
-QString drawJson(const AnswerDraw& draw, const QString& combination = QString());
+// "n - n - n - n - n - s - s" and `prizes` the 13 made-up prizes when given.
+QString drawJson(const AnswerDraw& draw, const QString& combination = QString(),
+                 const QStringList& prizes = {});
 QString answerJson(const QList<AnswerDraw>& newestFirst);
 // An HTML error page of at least `length` characters, with no draw in it.
 QString errorPage(int length);

@@ -19,7 +19,7 @@ public:
     StoreError::Kind kind = StoreError::Kind::Access; // of refused renames and removals
     std::function<bool(const QString& source, const QString& target)> refuseReplace;
     std::function<bool(const QString& path)> refuseRemove;
-    QStringList failed; // "write apuestas.tmp", ... one line per failed step
+    QStringList failed;  // "write apuestas.tmp", ... one line per failed step
     int renames = 0;     // renames done
     int folderSyncs = 0; // folder syncs after them
 

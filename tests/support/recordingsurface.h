@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/printerchooser.h"
+#include "print/printerchooser.h"
 
 #include <QList>
 #include <QString>

@@ -20,3 +20,8 @@ inline void typeText(QWidget* w, const QString& text) {
         QApplication::sendEvent(w, &release);
     }
 }
+
+// A caption as the user reads it, without the "&" before its Alt letter.
+inline QString shownText(const QString& caption) {
+    return QString(caption).remove(QLatin1Char('&'));
+}

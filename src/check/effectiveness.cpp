@@ -1,4 +1,4 @@
-#include "app/effectiveness.h"
+#include "check/effectiveness.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "app/penadetail.h"
+#include "check/penadetail.h"
 #include "store/dates.h"
 #include "support/tempfolder.h"
 

@@ -1,8 +1,7 @@
-#include "app/penadetail.h"
+#include "check/penadetail.h"
 
-#include "app/effectiveness.h"
-#include "app/status.h"
 #include "check/categories.h"
+#include "check/effectiveness.h"
 #include "store/bettext.h"
 #include "store/dayfilter.h"
 
