@@ -12,11 +12,13 @@
 #include "check/resultspanel.h"
 #include "create/creationflow.h"
 #include "download/cache.h"
+#include "download/historyrun.h"
 #include "download/news.h"
 #include "download/newswindow.h"
 #include "download/report.h"
 #include "download/reporttab.h"
 #include "download/transferpanel.h"
+#include "platform/qtbackgroundfetch.h"
 #include "platform/qthttpclient.h"
 #include "platform/sites.h"
 #include "platform/twips.h"
@@ -106,8 +108,21 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     hooks.newsWindowVisible = [this] { return news_ && news_->isVisible(); };
     hooks.buildDrawReport = [this](bool skipDownload) { report_->build(skipDownload); };
     hooks.showReportNotice = [this](const QString& text) { report_->showNotice(text); };
+    hooks.historyRunning = [this] { return history_ && history_->running(); };
+    hooks.startHistory = [this] { toggleHistory(); };
     transfer_ = new TransferPanel(state_, platform_, *http_, std::move(hooks), sideColumn);
     connect(transfer_, &TransferPanel::newsRequested, this, &MainWindow::showNews);
+    fetch_ = std::make_unique<QtBackgroundFetch>();
+    HistoryHooks historyHooks;
+    historyHooks.changed = [this] { historyChanged(); };
+    historyHooks.finished = [this](int) {
+        refreshStatus();
+        refreshResults();
+    };
+    history_ = std::make_unique<HistoryRun>(state_, platform_.prompter, platform_.clock, *fetch_,
+                                            std::move(historyHooks));
+    connect(transfer_, &TransferPanel::historyCancelRequested, this,
+            [this] { history_->cancel(); });
     report_ = new ReportTab(state_, transfer_->transfer(), *http_, platform_.shell);
     tabs_->insertTab(1, scrolled(report_, tabs_, scrollAreas_), QStringLiteral("Sorteos"));
     connect(results_, &ResultsPanel::newDrawsLabelChanged, transfer_, &TransferPanel::showNewDraws);
@@ -169,6 +184,8 @@ void MainWindow::buildMenus() {
     QAction* download = generalMenu_->addAction(QStringLiteral("&Bajar Sorteos nuevos"), transfer_,
                                                 &TransferPanel::startDownload);
     download->setShortcut(QKeySequence(Qt::Key_F5));
+    historyAction_ = generalMenu_->addAction(QString(kHistoryMenuText).insert(6, QLatin1Char('&')),
+                                             this, &MainWindow::toggleHistory);
     QAction* create = generalMenu_->addAction(QStringLiteral("&Crear peña nueva"), creation_,
                                               &CreationFlow::openMenu);
     create->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -273,6 +290,24 @@ void MainWindow::refreshSummary() {
     summary_->apply(s);
     if (s.rows.isEmpty()) penas_->clearCounters();
     showPenaDetail(selected > 0 ? selected : 1);
+}
+
+void MainWindow::toggleHistory() {
+    if (history_->running()) {
+        history_->cancel();
+        return;
+    }
+    // Both write numeros.dat: not while a download runs.
+    if (transfer_->transfer().timerEnabled()) return;
+    history_->setSite(transfer_->transfer().site());
+    history_->start();
+}
+
+void MainWindow::historyChanged() {
+    const bool running = history_->running();
+    transfer_->showHistory(running ? &history_->progress() : nullptr);
+    historyAction_->setText(running ? QStringLiteral("Cancelar bajada de &todos los sorteos")
+                                    : QString(kHistoryMenuText).insert(6, QLatin1Char('&')));
 }
 
 void MainWindow::refreshResults() {

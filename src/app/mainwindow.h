@@ -10,11 +10,14 @@
 
 struct AppState;
 class AboutBox;
+class QAction;
 class ContactLink;
 class QMenu;
 class QScrollArea;
 class QTabWidget;
 class QtHttpClient;
+class QtBackgroundFetch;
+class HistoryRun;
 class TransferPanel;
 class DrawsTab;
 class CreationFlow;
@@ -46,6 +49,9 @@ public:
     // After a peña is created or deleted the lists cover one draw again.
     void bringResultsBackToOne();
     void selectTab(int index);
+    // "Bajar todos los sorteos": starts the run, or cancels the one running.
+    void toggleHistory();
+    HistoryRun& historyRun() { return *history_; }
     // "Acerca de...": the about box, raised when already open.
     void showAbout();
     // The splash window, closed by start-up once the main window is placed.
@@ -84,6 +90,7 @@ private:
     void onPenaRowClicked(int row);
     void closeSecondaryWindows();
     void storedHitsChanged();
+    void historyChanged();
 
     AppState& state_;
     Platform& platform_;
@@ -98,6 +105,9 @@ private:
     ResultsPanel* results_ = nullptr;
     QMenu* generalMenu_ = nullptr;
     std::unique_ptr<QtHttpClient> http_;
+    std::unique_ptr<QtBackgroundFetch> fetch_;
+    std::unique_ptr<HistoryRun> history_;
+    QAction* historyAction_ = nullptr;
     TransferPanel* transfer_ = nullptr;
     ContactLink* contact_ = nullptr;
     QPointer<AboutBox> about_;

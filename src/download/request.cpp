@@ -12,12 +12,15 @@ QDate windowStart(QDate today) {
 }
 
 QString requestAddress(const QString& site, QDate today) {
+    return windowAddress(site, windowStart(today), today);
+}
+
+QString windowAddress(const QString& site, QDate first, QDate last) {
     QString origin = site;
     while (origin.endsWith(QLatin1Char('/')))
         origin.chop(1);
     return origin +
            QStringLiteral("/servicios/buscadorSorteos?game_id=EMIL&celebrados=true&"
                           "fechaInicioInclusiva=") +
-           eightDigits(windowStart(today)) + QStringLiteral("&fechaFinInclusiva=") +
-           eightDigits(today);
+           eightDigits(first) + QStringLiteral("&fechaFinInclusiva=") + eightDigits(last);
 }

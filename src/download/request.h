@@ -12,3 +12,5 @@ QString eightDigits(QDate date);
 QDate windowStart(QDate today);
 // `site` is a full origin (scheme, host, optional port), without a trailing slash.
 QString requestAddress(const QString& site, QDate today);
+// The same request for the draws from `first` to `last`, both included.
+QString windowAddress(const QString& site, QDate first, QDate last);

@@ -1,6 +1,8 @@
 #include "download/transfer.h"
 
 #include "download/cache.h"
+#include "download/drawprizes.h"
+#include "download/historyrun.h"
 #include "download/parse.h"
 #include "download/request.h"
 #include "download/transfertexts.h"
@@ -10,7 +12,10 @@
 #include "platform/sites.h"
 #include "store/appstate.h"
 #include "store/dates.h"
+#include "store/prizestore.h"
 #include "store/storeerror.h"
+
+#include <utility>
 
 namespace {
 
@@ -43,6 +48,9 @@ QString Transfer::trae(const QString& url) {
 
 void Transfer::startDownload() {
     if (hooks_.newsWindowVisible && hooks_.newsWindowVisible()) return;
+    // Both write numeros.dat: one at a time.
+    if (hooks_.historyRunning && hooks_.historyRunning()) return;
+    offerHistory_ = false;
     const QDate today = clock_.today();
 
     reportPdfFetched_ = false;
@@ -177,12 +185,17 @@ void Transfer::parseCache(const QByteArray& cacheBytes, qsizetype answerLength) 
             const QList<DrawRecord> oldestFirst(found.rbegin(), found.rend());
             state_.files.appendDraws(state_.nextDrawRecord, oldestFirst);
             written = int(oldestFirst.size());
+            offerHistory_ = newest == 0 && written > 0;
         } catch (const StoreError& e) {
             writeFailed = true;
             newDrawCount_ = 0;
             setNewDrawsLabel(QString());
             prompter_.message(drawWriteText(e), kWriteTitle, MessageIcon::Exclamation);
         }
+        // Every draw's prizes the answer gives; premios.dat failing costs no
+        // draw: the prizes come again with the next answer or "Bajar todos
+        // los sorteos".
+        if (!writeFailed) guarded([&] { storePrizes(state_.files, answerPrizes(cacheBytes)); });
         // Draws in the file are shown even when the last search ran off the end.
         if (written > 0) keyNotFound_ = false;
         if (newDrawCount_ == 0) {
@@ -246,6 +259,10 @@ void Transfer::finish() {
     controls_.progress = 5;
     call(hooks_.showGeneralTab);
     changed();
+    // A first download brought only the last days: the rest can follow.
+    if (std::exchange(offerHistory_, false) && hooks_.startHistory &&
+        prompter_.ask(kHistoryQuestion, kHistoryTitle, MessageIcon::Question))
+        hooks_.startHistory();
 }
 
 CacheReader Transfer::cacheReader() const {

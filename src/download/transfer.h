@@ -31,6 +31,8 @@ struct TransferHooks {
     std::function<void(bool)> setTimerEnabled; // TransferTimer, 1000 ms
     std::function<void(bool)> buildDrawReport; // its skip-download argument
     std::function<void(const QString&)> showReportNotice;
+    std::function<bool()> historyRunning; // "Bajar todos los sorteos" is running
+    std::function<void()> startHistory;   // the user asked for every earlier draw
 };
 
 // The results download: StartDownload fetches the answer, then each
@@ -98,6 +100,7 @@ private:
     bool reportPdfFetched_ = false;
     bool inTickParse_ = false;   // the tick refreshes the status when it ends
     bool statusPending_ = false; // the draw file changed since the last RefreshStatus
+    bool offerHistory_ = false;  // the answer went into an empty draw file
     QString response_;
     QByteArray cache_;
     QString errorText_;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TransferPanel::TransferPanel(AppState& state, Platform& platform, HttpClient& http,
                              TransferHooks hooks, QWidget* parent)
@@ -86,6 +87,11 @@ TransferPanel::TransferPanel(AppState& state, Platform& platform, HttpClient& ht
     layout->addWidget(status_);
     layout->addLayout(data);
     layout->addWidget(progress_);
+    cancel_ = new QPushButton(kHistoryCancelText, this);
+    cancel_->setObjectName(QStringLiteral("historyCancel"));
+    cancel_->hide();
+    connect(cancel_, &QPushButton::clicked, this, &TransferPanel::historyCancelRequested);
+    layout->addWidget(cancel_);
     apply();
 }
 
@@ -99,7 +105,23 @@ void TransferPanel::tick() {
     transfer_->tick();
 }
 
+void TransferPanel::showHistory(const HistoryProgress* progress) {
+    showingHistory_ = progress != nullptr;
+    cancel_->setVisible(showingHistory_);
+    button_->setEnabled(!showingHistory_);
+    if (!progress) {
+        progress_->setRange(0, 5);
+        apply();
+        return;
+    }
+    status_->setText(progress->status);
+    received_->setText(progress->received);
+    progress_->setRange(0, std::max(1, progress->total));
+    progress_->setValue(progress->done);
+}
+
 void TransferPanel::apply() {
+    if (showingHistory_) return;
     const TransferControls& c = transfer_->controls();
     status_->setText(c.status);
     received_->setText(c.received);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "download/historyrun.h"
 #include "download/transfer.h"
 
 #include <QFrame>
@@ -29,6 +30,9 @@ public:
     void tick();
     // Shows the controls as the transfer has them now, painted at once.
     void apply();
+    // While every earlier draw is asked for, the controls show that run
+    // (the bar over its windows) and "Cancelar"; nullptr gives them back.
+    void showHistory(const HistoryProgress* progress);
 
     Transfer& transfer() { return *transfer_; }
     QTimer* timer() const { return timer_; }
@@ -38,10 +42,13 @@ public:
     QProgressBar* progressBar() const { return progress_; }
     QLabel* newDrawsLabel() const { return newDraws_; }
     QPushButton* newsButton() const { return newsButton_; }
+    QPushButton* cancelButton() const { return cancel_; }
 
 signals:
     // "Ver mensaje": the news window.
     void newsRequested();
+    // "Cancelar" while every earlier draw is asked for.
+    void historyCancelRequested();
 
 public slots:
     // NewDrawsLabel emptied elsewhere (the prize blink stopped).
@@ -57,5 +64,7 @@ private:
     QProgressBar* progress_;
     QLabel* newDraws_;
     QPushButton* newsButton_;
+    QPushButton* cancel_;
+    bool showingHistory_ = false;
     int appliedImage_ = 1;
 };

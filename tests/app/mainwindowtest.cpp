@@ -93,7 +93,8 @@ TEST(MainWindow, FirstRunOverAnEmptyFolder) {
         if (!a->isSeparator()) general.append(shownText(a->text()));
     EXPECT_EQ(
         general,
-        QStringList({QStringLiteral("Bajar Sorteos nuevos"), QStringLiteral("Crear peña nueva"),
+        QStringList({QStringLiteral("Bajar Sorteos nuevos"),
+                     QStringLiteral("Bajar todos los sorteos"), QStringLiteral("Crear peña nueva"),
                      QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"),
                      QStringLiteral("Sencillas"), QStringLiteral("Múltiples"),
                      QStringLiteral("Salir")}));

@@ -120,7 +120,8 @@ TEST(Session, NewUserCreatesAPenaDownloadsSeesThePrizeAndPrints) {
     for (int i = 0; i < 40 && transfer->timer()->isActive(); ++i)
         transfer->tick();
     EXPECT_EQ(transfer->statusLabel()->text(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
-    EXPECT_EQ(fake.prompter.shown.size(), 1) << fake.prompter.texts().join('\n').toStdString();
+    // The welcome, then the offer of every earlier draw (answered "No").
+    EXPECT_EQ(fake.prompter.shown.size(), 2) << fake.prompter.texts().join('\n').toStdString();
     EXPECT_EQ(program.state().nextDrawRecord, count + 1);
     EXPECT_EQ(program.state().view.prizeBlinkTarget, 1);
     EXPECT_TRUE(w->resultsPanel()->blinkTimer()->isActive());

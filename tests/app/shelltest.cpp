@@ -147,6 +147,7 @@ TEST(Menus, EveryEntryInItsPlaceRunsWhatItsButtonRuns) {
               QStringList({
                   QStringLiteral("General"),
                   QStringLiteral("  Bajar Sorteos nuevos"),
+                  QStringLiteral("  Bajar todos los sorteos"),
                   QStringLiteral("  Crear peña nueva"),
                   QStringLiteral("  Borrar sorteos almacenados/Reset aciertos peñas"),
                   QStringLiteral("  Sencillas"),
