@@ -1,5 +1,6 @@
 #include "download/parse.h"
 #include "download/cache.h"
+#include "download/drawprizes.h"
 #include "store/dates.h"
 #include "support/answers.h"
 
@@ -121,4 +122,58 @@ TEST(Parse, OutOfRangeValuesStopThePassAsAZeroDoes) {
         ASSERT_EQ(p.draws.size(), 2);
         expectDraw(p.draws[1], kWindow[1]);
     }
+}
+
+// A prize reads as the report writes it or as a plain number; anything else
+// is unknown rather than a wrong amount.
+TEST(Prizes, TextsReadAsCentsOrUnknown) {
+    const struct {
+        const char* text;
+        std::optional<qint64> cents;
+    } cases[] = {
+        {"1.234.567,89 €", 123456789},
+        {"1234567.89", 123456789},
+        {"0.00", 0},
+        {"7,5 €", 750},
+        {"12", 1200},
+        {"250.000,00", 25000000},
+        {"1.234", std::nullopt},
+        {"1.23.4,00", std::nullopt},
+        {"-5.00", std::nullopt},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"1,234", std::nullopt},
+        {"99999999999999.00", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(prizeCents(QString::fromUtf8(c.text)), c.cents) << c.text;
+}
+
+// Each entry's prize goes by its own category number, inside its own draw;
+// a number the draw's era did not have is left out.
+TEST(Prizes, ReadByCategoryNumberInsideEachDraw) {
+    const AnswerDraw newer{QDate(2026, 12, 8), {1, 2, 3, 4, 5}, {1, 2}};
+    const AnswerDraw older{QDate(2010, 1, 8), {6, 7, 8, 9, 10}, {3, 4}};
+    QString first = drawJson(newer, QString(), {QStringLiteral("1.000,00 €")});
+    // The entries listed backwards, 13 first: entry k (from 0) becomes
+    // category 13 - k and its prize 13 - k euros.
+    QStringList thirteen;
+    for (int k = 13; k >= 1; --k)
+        thirteen.append(QStringLiteral("%1.00").arg(k));
+    QString second = drawJson(older, QString(), thirteen);
+    for (int k = 0; k < 13; ++k)
+        second.replace(
+            QStringLiteral("\"categoria\":%1,\"premio\":\"%2.00\"").arg(k + 1).arg(13 - k),
+            QStringLiteral("\"categoria\":%1,\"premio\":\"%1.00\"").arg(13 - k));
+    const QList<PrizeRecord> read = answerPrizes(
+        (QLatin1Char('[') + first + QLatin1Char(',') + second + QLatin1Char(']')).toUtf8());
+    ASSERT_EQ(read.size(), 2);
+    EXPECT_EQ(read[0].drawDate, oleFromDate(newer.date));
+    EXPECT_EQ(read[0].cents[0], 100000);
+    for (std::size_t k = 1; k < 13; ++k)
+        EXPECT_EQ(read[0].cents[k], PrizeRecord::kUnknown) << k;
+    // 2010 had no 13th category.
+    for (std::size_t k = 0; k < 12; ++k)
+        EXPECT_EQ(read[1].cents[k], qint64(k + 1) * 100) << k;
+    EXPECT_EQ(read[1].cents[12], PrizeRecord::kUnknown);
 }

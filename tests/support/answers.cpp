@@ -41,13 +41,13 @@ QString drawJson(const AnswerDraw& draw, const QString& combination, const QStri
                                                 "4 + 0", "3 + 2", "2 + 2", "3 + 1", "3 + 0",
                                                 "1 + 2", "2 + 1", "2 + 0"};
     QStringList rows;
-    for (int k = 0; k < 13; ++k)
+    for (int k = 0; k < (prizes.isEmpty() ? 13 : int(prizes.size())); ++k)
         rows.append(
             QStringLiteral("{\"tipo\":\"%1\u00aa Categor\u00eda (%2)\",\"categoria\":%1,"
                            "\"premio\":\"%3\",\"ganadores\":\"%4\",\"ganadores_eu\":\"%5\"}")
                 .arg(k + 1)
                 .arg(QLatin1String(kCategories[k]))
-                .arg(prizes.size() == 13
+                .arg(!prizes.isEmpty()
                          ? prizes[k]
                          : QString::number(130000000.0 / ((k + 1) * (k + 1) * (k + 1)), 'f', 2))
                 .arg(k * 37)
@@ -82,4 +82,50 @@ QString errorPage(int length) {
         page += QStringLiteral("<p class=\"aviso\">El servicio de resultados est\u00e1 en "
                                "mantenimiento. Disculpe las molestias.</p>");
     return page + QStringLiteral("</body></html>");
+}
+
+namespace {
+
+const QDate kTuesdaysFrom(2011, 5, 10);
+const QDate kTwelveStarsFrom(2016, 9, 27);
+
+} // namespace
+
+QList<AnswerDraw> historyBetween(QDate first, QDate last) {
+    QList<AnswerDraw> out;
+    for (const AnswerDraw& d : drawsBetween(std::max(first, QDate(2004, 2, 13)), last)) {
+        if (d.date.dayOfWeek() == Qt::Tuesday && d.date < kTuesdaysFrom) continue;
+        const int highest = d.date < kTuesdaysFrom ? 9 : d.date < kTwelveStarsFrom ? 11 : 12;
+        AnswerDraw draw = d;
+        // Stars of their time, still two different ones.
+        draw.stars = {1 + (d.stars[0] - 1) % highest, 1 + (d.stars[1] - 1) % highest};
+        if (draw.stars[0] == draw.stars[1]) draw.stars[1] = 1 + draw.stars[0] % highest;
+        std::sort(draw.stars.begin(), draw.stars.end());
+        out.append(draw);
+    }
+    return out;
+}
+
+QList<qint64> historyPrizeCents(const AnswerDraw& draw) {
+    const int categories = draw.date < kTuesdaysFrom ? 12 : 13;
+    QList<qint64> out;
+    const qint64 seed = draw.date.toJulianDay();
+    for (int k = 0; k < categories; ++k)
+        out.append((seed % 9973 + 1) * 100000000LL / ((k + 1) * (k + 1) * (k + 1)) / 9973 +
+                   (seed + k) % 100);
+    return out;
+}
+
+QStringList prizeTexts(const QList<qint64>& cents) {
+    QStringList out;
+    for (qint64 c : cents)
+        out.append(QStringLiteral("%1.%2").arg(c / 100).arg(c % 100, 2, 10, QLatin1Char('0')));
+    return out;
+}
+
+QString historyAnswer(const QList<AnswerDraw>& newestFirst) {
+    QStringList parts;
+    for (const AnswerDraw& d : newestFirst)
+        parts.append(drawJson(d, QString(), prizeTexts(historyPrizeCents(d))));
+    return QLatin1Char('[') + parts.join(QLatin1Char(',')) + QLatin1Char(']');
 }

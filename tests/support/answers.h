@@ -22,5 +22,17 @@ QList<AnswerDraw> drawsBetween(QDate first, QDate last);
 QString drawJson(const AnswerDraw& draw, const QString& combination = QString(),
                  const QStringList& prizes = {});
 QString answerJson(const QList<AnswerDraw>& newestFirst);
+
+// Every draw the game held from `first` to `last`, newest first, as its time
+// held them: Fridays only and stars 1 to 9 before 10/05/2011, Tuesdays too
+// and stars 1 to 11 from then, stars 1 to 12 from 27/09/2016.
+QList<AnswerDraw> historyBetween(QDate first, QDate last);
+// A draw's own prizes in euro cents, one per official category of its time
+// (12 before 10/05/2011, 13 after).
+QList<qint64> historyPrizeCents(const AnswerDraw& draw);
+// The prizes as the service writes them: "1234567.89".
+QStringList prizeTexts(const QList<qint64>& cents);
+// A window's answer with each draw's own prizes.
+QString historyAnswer(const QList<AnswerDraw>& newestFirst);
 // An HTML error page of at least `length` characters, with no draw in it.
 QString errorPage(int length);

@@ -46,8 +46,10 @@ void ResultsServer::onReadable(QTcpSocket* socket) {
     if (silent_) return;
     const auto file = files_.constFind(target.section(QLatin1Char('?'), 0, 0));
     const bool served = file != files_.constEnd();
-    const int status = served ? file->status : status_;
-    const QByteArray& body = served ? file->bytes : body_;
+    std::pair<int, QByteArray> handled;
+    if (!served && handler_) handled = handler_(target);
+    const int status = served ? file->status : handler_ ? handled.first : status_;
+    const QByteArray& body = served ? file->bytes : handler_ ? handled.second : body_;
     const QByteArray type = served ? file->contentType : "application/json;charset=UTF-8";
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(status) +
                        (status == 200   ? " OK"

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 #include <QTcpServer>
+#include <functional>
+#include <utility>
 
 class QTcpSocket;
 
@@ -26,6 +28,9 @@ public:
     // the maker's news file would be.
     void serve(const QString& path, const QByteArray& bytes,
                const QByteArray& contentType = "application/octet-stream", int status = 200);
+    // Every other target answered by `handler`: its status and body.
+    using Handler = std::function<std::pair<int, QByteArray>(const QString& target)>;
+    void answerWith(Handler handler) { handler_ = std::move(handler); }
     // Accepts the connection, reads the request and says nothing.
     void silent() { silent_ = true; }
     // The request targets (path and query) received so far.
@@ -47,6 +52,7 @@ private:
         int status;
     };
     QHash<QString, File> files_;
+    Handler handler_;
 };
 
 // A port on 127.0.0.1 where nothing listens: connections are refused.
