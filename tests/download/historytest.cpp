@@ -1,7 +1,10 @@
 // "Bajar todos los sorteos" against a loopback service that holds every draw
 // since the first one, each with its own prizes.
+#include "app/mainwindow.h"
 #include "check/gamerules.h"
+#include "download/downloadbutton.h"
 #include "download/historyrun.h"
+#include "download/transferpanel.h"
 #include "platform/qtbackgroundfetch.h"
 #include "store/appstate.h"
 #include "store/dates.h"
@@ -10,9 +13,15 @@
 #include "support/fakes.h"
 #include "support/resultsserver.h"
 #include "support/tempfolder.h"
+#include "support/uiinput.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
@@ -224,4 +233,56 @@ TEST(History, AHoleInTheMiddleIsFilledInPlace) {
         EXPECT_TRUE(last >= holeFrom && first <= holeTo) << target.toStdString();
     }
     EXPECT_GE(service.server.requests().size(), 2);
+}
+
+// The first download into an empty file offers the rest; the run goes on
+// beside the window with its progress in the transfer controls, and the same
+// menu entry (or "Cancelar") stops it, leaving a whole file.
+TEST(History, OfferedAfterAFirstDownloadAndCancelledFromTheMenu) {
+    Service service;
+    TempFolder dir;
+    FakePlatform fake;
+    AppState state;
+    dir.writeDraws({});
+    qputenv("VANTIKO_OPERATOR_SITE", service.server.origin().toUtf8());
+    fake.clock.set(kToday);
+    MainWindow window(state, fake.platform);
+    window.startUp(dir.path());
+    fake.prompter.clear();
+    fake.prompter.answers = {true};
+    window.historyRun().setPause(50);
+    TransferPanel* panel = window.transferPanel();
+    panel->startDownload();
+    for (int i = 0; i < 40 && panel->timer()->isActive(); ++i)
+        panel->tick();
+    EXPECT_EQ(fake.prompter.texts().value(0), kHistoryQuestion);
+    ASSERT_TRUE(window.historyRun().running());
+    EXPECT_FALSE(panel->cancelButton()->isHidden());
+    EXPECT_FALSE(panel->button()->isEnabled());
+    QAction* entry = nullptr;
+    for (QAction* a : window.generalMenu()->actions())
+        if (a->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Cancelar"))) entry = a;
+    ASSERT_NE(entry, nullptr);
+
+    // Two windows' answers come in while the window keeps handling events.
+    const QDeadlineTimer deadline(20000);
+    while (window.historyRun().progress().done < 2 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(panel->progressBar()->value(), window.historyRun().progress().done);
+    EXPECT_EQ(panel->progressBar()->maximum(), window.historyRun().progress().total);
+    EXPECT_TRUE(panel->statusLabel()->text().startsWith(QStringLiteral("SORTEOS del ")));
+    entry->trigger();
+    EXPECT_FALSE(window.historyRun().running());
+    EXPECT_TRUE(panel->cancelButton()->isHidden());
+    EXPECT_TRUE(panel->button()->isEnabled());
+    EXPECT_EQ(shownText(entry->text()), kHistoryMenuText);
+    EXPECT_EQ(panel->progressBar()->maximum(), 5);
+
+    // Whole and in date order: the oldest windows, then the last 100 days.
+    const QList<DrawRecord> kept = state.files.readAllDraws();
+    EXPECT_EQ(state.nextDrawRecord, kept.size() + 1);
+    for (qsizetype i = 1; i < kept.size(); ++i)
+        ASSERT_LT(kept[i - 1].drawDate, kept[i].drawDate) << i;
+    EXPECT_EQ(dateFromOle(kept.first().drawDate), QDate(2004, 2, 13));
+    EXPECT_EQ(kept.last().encode(), recordOf(service.all.first()).encode());
 }

@@ -225,6 +225,12 @@ TEST_F(Download, EmptyDrawFileReceivesEveryDrawOfTheWindow) {
     // The lists cover the 29 new draws while the bar shows 8.
     EXPECT_EQ(state.view.drawsToShow, 8);
     EXPECT_EQ(window->resultsPanel()->model(0)->list()->draws.size(), 29);
+    // Each draw's prizes kept beside it, by category.
+    const QList<PrizeRecord> prizes = state.files.readAllPrizes();
+    ASSERT_EQ(prizes.size(), 29);
+    EXPECT_EQ(prizes.first().drawDate, drawOf(kWindow.last()).drawDate);
+    EXPECT_EQ(prizes.last().cents[0], 13000000000);
+    EXPECT_EQ(prizes.last().cents[12], 5917160); // 130 000 000 / 13³ euros
     // Only the offer of every earlier draw, answered "No": nothing more is asked for.
     EXPECT_EQ(fake.prompter.texts(), QStringList{kHistoryQuestion});
     EXPECT_EQ(server.requests().filter(QStringLiteral("buscadorSorteos")).size(), 1);
