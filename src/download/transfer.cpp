@@ -30,6 +30,14 @@ template <class Step> void guarded(Step&& step) {
     }
 }
 
+// The answer inside its cache line: quoted, each quote doubled.
+QByteArray answerOfCache(const QByteArray& line) {
+    if (!line.startsWith('"')) return line;
+    QByteArray answer = line.mid(1);
+    answer.replace("\"\"", "\"");
+    return answer;
+}
+
 template <class Hook, class... Args> void call(const Hook& hook, Args&&... args) {
     if (hook) hook(std::forward<Args>(args)...);
 }
@@ -195,7 +203,8 @@ void Transfer::parseCache(const QByteArray& cacheBytes, qsizetype answerLength) 
         // Every draw's prizes the answer gives; premios.dat failing costs no
         // draw: the prizes come again with the next answer or "Bajar todos
         // los sorteos".
-        if (!writeFailed) guarded([&] { storePrizes(state_.files, answerPrizes(cacheBytes)); });
+        if (!writeFailed)
+            guarded([&] { storePrizes(state_.files, answerPrizes(answerOfCache(cacheBytes))); });
         // Draws in the file are shown even when the last search ran off the end.
         if (written > 0) keyNotFound_ = false;
         if (newDrawCount_ == 0) {
