@@ -23,7 +23,7 @@ git -C "$top" worktree add --detach "$work/tree" "$base" >/dev/null
 # The benchmark's source and its build rule, over the earlier code.
 cp "$top/bench/${program#vantiko_}.cpp" "$work/tree/bench/" 2>/dev/null ||
   cp "$top/bench/tickbench.cpp" "$work/tree/bench/"
-sed -n '/^# A download.s tick/,$p' "$top/bench/CMakeLists.txt" >>"$work/tree/bench/CMakeLists.txt"
+sed -n '/^# A download.s tick/,/^$/p' "$top/bench/CMakeLists.txt" >>"$work/tree/bench/CMakeLists.txt"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR=$work/tree
