@@ -2,16 +2,20 @@
 // contents, as a damaged answer or a foreign "www.txt" would give them. The
 // parse appends the new draws to "numeros.dat": the file only ever grows by
 // sound draws, in ascending date order, all of them or none, and success is
-// only reported when they are there.
+// only reported when they are there. The prizes it keeps make a sound
+// premios.dat, and read as a window of every earlier draw the same bytes are
+// refused or give only sound draws of that window.
 #include "answerchecks.h"
 #include "harness.h"
 
 #include "app/refresh.h"
+#include "download/history.h"
 #include "download/parse.h"
 #include "download/transfer.h"
 #include "store/appstate.h"
 #include "store/cp1252.h"
 #include "store/dates.h"
+#include "store/prizestore.h"
 #include "support/fakes.h"
 
 namespace {
@@ -159,6 +163,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     transfer.parseCache(cacheBytes, length);
     checkAppended(before, folder.read(kDrawFile), stored, transfer, state);
     PROMISE(!folder.exists(kDrawWorkFile));
+    // The prizes kept from any answer are a sound premios.dat.
+    PROMISE(isSoundPrizeFile(state.files.readAllPrizes()));
+
+    // The same bytes as one window of "Bajar todos los sorteos": refused, or
+    // only sound draws of that window, oldest first.
+    const HistoryWindow window{today.addDays(-99), today};
+    try {
+        const WindowAnswer answer = readWindowAnswer(cacheBytes, window);
+        for (qsizetype i = 0; i < answer.draws.size(); ++i) {
+            const DrawRecord& d = answer.draws[i];
+            PROMISE(d.isSound());
+            PROMISE(dateFromOle(d.drawDate) >= window.first &&
+                    dateFromOle(d.drawDate) <= window.last);
+            if (i > 0) PROMISE(answer.draws[i - 1].drawDate < d.drawDate);
+        }
+        for (const PrizeRecord& p : answer.prizes)
+            PROMISE(p.isSound());
+    } catch (const ParseError&) {
+    }
 
     // The report of the newest draw, from the same cache.
     refreshStatusState(state, today);
