@@ -1,5 +1,6 @@
 // "Bajar todos los sorteos" against a loopback service that holds every draw
 // since the first one, each with its own prizes.
+#include "app/drawstab.h"
 #include "app/mainwindow.h"
 #include "check/gamerules.h"
 #include "download/downloadbutton.h"
@@ -23,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTreeView>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
 
@@ -285,4 +287,6 @@ TEST(History, OfferedAfterAFirstDownloadAndCancelledFromTheMenu) {
         ASSERT_LT(kept[i - 1].drawDate, kept[i].drawDate) << i;
     EXPECT_EQ(dateFromOle(kept.first().drawDate), QDate(2004, 2, 13));
     EXPECT_EQ(kept.last().encode(), recordOf(service.all.first()).encode());
+    // The views show what was kept.
+    EXPECT_EQ(window.drawsTab()->drawList()->model()->rowCount(), kept.size());
 }
