@@ -5,7 +5,7 @@
 
 // OLE Automation dates: days since 1899-12-30 as a double. The data files
 // only ever hold whole days; 0 means "no date".
-double oleFromDate(QDate date);
+double oleFromDate(QDate date); // 0 for a date that is none
 QDate dateFromOle(double ole);
 
 // The Spanish weekday name, capitalised with its accent: the only weekday
