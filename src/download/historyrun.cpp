@@ -26,8 +26,9 @@ QString between(const HistoryWindow& w) {
 
 } // namespace
 
-QString historyAskingText(const HistoryWindow& window, int index, int total) {
-    return QStringLiteral("SORTEOS %1 (%2 de %3)").arg(between(window)).arg(index).arg(total);
+QString historyAskingText(const HistoryWindow& window) {
+    // As wide as the transfer's own states; the bar tells how far the run is.
+    return QStringLiteral("%1 AL %2").arg(day(window.first), day(window.last));
 }
 
 QString historyFailedText(const HistoryWindow& window) {
@@ -80,7 +81,7 @@ void HistoryRun::cancel() {
 void HistoryRun::askNext() {
     if (!running_) return;
     const HistoryWindow& w = windows_[progress_.done];
-    progress_.status = historyAskingText(w, progress_.done + 1, progress_.total);
+    progress_.status = historyAskingText(w);
     changed();
     fetch_.start(windowAddress(site_, w.first, w.last),
                  [this](const std::optional<QByteArray>& body) { answered(body); });

@@ -13,7 +13,7 @@ class Clock;
 
 // What the transfer controls show while every draw since the first is asked for.
 struct HistoryProgress {
-    QString status;   // the window being asked
+    QString status;   // the window being asked for
     QString received; // "Datos:": the bytes of the last answer
     int done = 0;     // windows asked so far
     int total = 0;    // windows to ask
@@ -69,7 +69,7 @@ private:
 };
 
 // The texts of a run.
-QString historyAskingText(const HistoryWindow& window, int index, int total);
+QString historyAskingText(const HistoryWindow& window);
 QString historyFailedText(const HistoryWindow& window);
 QString historyRefusedText(const HistoryWindow& window);
 QString historyDoneText(int added);

@@ -109,11 +109,13 @@ void TransferPanel::showHistory(const HistoryProgress* progress) {
     showingHistory_ = progress != nullptr;
     cancel_->setVisible(showingHistory_);
     button_->setEnabled(!showingHistory_);
+    progress_->setTextVisible(showingHistory_);
     if (!progress) {
         progress_->setRange(0, 5);
         apply();
         return;
     }
+    progress_->setFormat(QStringLiteral("%v de %m tramos"));
     status_->setText(progress->status);
     received_->setText(progress->received);
     progress_->setRange(0, std::max(1, progress->total));

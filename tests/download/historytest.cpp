@@ -252,7 +252,8 @@ TEST(History, OfferedAfterAFirstDownloadAndCancelledFromTheMenu) {
     window.startUp(dir.path());
     fake.prompter.clear();
     fake.prompter.answers = {true};
-    window.historyRun().setPause(50);
+    // Long enough that the checks below fall inside a pause.
+    window.historyRun().setPause(1000);
     TransferPanel* panel = window.transferPanel();
     panel->startDownload();
     for (int i = 0; i < 40 && panel->timer()->isActive(); ++i)
@@ -272,7 +273,12 @@ TEST(History, OfferedAfterAFirstDownloadAndCancelledFromTheMenu) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(panel->progressBar()->value(), window.historyRun().progress().done);
     EXPECT_EQ(panel->progressBar()->maximum(), window.historyRun().progress().total);
-    EXPECT_TRUE(panel->statusLabel()->text().startsWith(QStringLiteral("SORTEOS del ")));
+    // The window asked for last; the last 100 days came with the first download.
+    const int done = window.historyRun().progress().done;
+    const QDate asked = kFirstDraw.addDays(kHistoryWindowDays * (done - 1));
+    EXPECT_EQ(panel->statusLabel()->text(),
+              historyAskingText({asked, asked.addDays(kHistoryWindowDays - 1)}));
+    EXPECT_EQ(panel->progressBar()->text(), QStringLiteral("%1 de 83 tramos").arg(done));
     entry->trigger();
     EXPECT_FALSE(window.historyRun().running());
     EXPECT_TRUE(panel->cancelButton()->isHidden());
