@@ -169,6 +169,9 @@ void MainWindow::buildMenus() {
     QAction* download = generalMenu_->addAction(QStringLiteral("&Bajar Sorteos nuevos"), transfer_,
                                                 &TransferPanel::startDownload);
     download->setShortcut(QKeySequence(Qt::Key_F5));
+    // Inert, as the button, while the results fetch waits.
+    connect(transfer_, &TransferPanel::fetchingChanged, download,
+            [download](bool fetching) { download->setEnabled(!fetching); });
     QAction* create = generalMenu_->addAction(QStringLiteral("&Crear peña nueva"), creation_,
                                               &CreationFlow::openMenu);
     create->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -244,15 +247,26 @@ void MainWindow::startUp(const QString& folder) {
     });
     guarded([&] { refreshStatus(); });
     guarded([&] { refreshResults(); });
+    // From the answer and "zul.pdf" of an earlier run: nothing is fetched.
     guarded([&] { report_->build(true); });
     guarded([&] { results_->showView(0); });
-    guarded([&] {
-        if (checkNews(state_, *http_, platform_.clock.today(), makerSite())) showNews();
+    // The news comes last and in the background, once the window is shown.
+    newsFetching_ = true;
+    QTimer::singleShot(0, this, [this] {
+        bool started = false;
+        guarded([&] {
+            started =
+                checkNews(state_, *http_, platform_.clock.today(), makerSite(), [this](bool open) {
+                    newsFetching_ = false;
+                    if (open) showNews();
+                });
+        });
+        if (!started) newsFetching_ = false;
     });
 }
 
 void MainWindow::showNews() {
-    if (!news_) news_ = new NewsWindow(platform_.shell, makerMail(), makerSite(), this);
+    if (!news_) news_ = new NewsWindow(platform_.shell, makerMail(), this);
     news_->open(state_.appFolder + kNewsFile);
 }
 
@@ -374,6 +388,8 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A results fetch still waiting ends here, without a word.
+    http_->cancel();
     closeSecondaryWindows();
     state_.files.closeAll();
     event->accept();

@@ -62,6 +62,10 @@ public:
     DrawsTab* drawsTab() const { return draws_; }
     ResultsPanel* resultsPanel() const { return results_; }
     QMenu* generalMenu() const { return generalMenu_; }
+    // The client of every fetch; tests shorten its deadlines before startUp.
+    QtHttpClient& httpClient() { return *http_; }
+    // The start-up's news step has not ended yet.
+    bool newsFetching() const { return newsFetching_; }
     TransferPanel* transferPanel() const { return transfer_; }
     ReportTab* reportTab() const { return report_; }
     // Null until the news window was first opened.
@@ -98,6 +102,7 @@ private:
     ResultsPanel* results_ = nullptr;
     QMenu* generalMenu_ = nullptr;
     std::unique_ptr<QtHttpClient> http_;
+    bool newsFetching_ = false;
     TransferPanel* transfer_ = nullptr;
     ContactLink* contact_ = nullptr;
     QPointer<AboutBox> about_;

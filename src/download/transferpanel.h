@@ -42,6 +42,8 @@ public:
 signals:
     // "Ver mensaje": the news window.
     void newsRequested();
+    // The results fetch started or ended waiting.
+    void fetchingChanged(bool fetching);
 
 public slots:
     // NewDrawsLabel emptied elsewhere (the prize blink stopped).
@@ -58,4 +60,5 @@ private:
     QLabel* newDraws_;
     QPushButton* newsButton_;
     int appliedImage_ = 1;
+    bool appliedFetching_ = false;
 };
