@@ -7,6 +7,7 @@
 #include "harness.h"
 
 #include "download/news.h"
+#include "download/newspage.h"
 #include "download/transfer.h"
 #include "store/appstate.h"
 #include "store/cp1252.h"
@@ -53,6 +54,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bom = QByteArrayLiteral("\xEF\xBB\xBF");
     PROMISE(text == fromCp1252(news) || text.toUtf8() == news ||
             (news.startsWith(bom) && text.toUtf8() == news.mid(bom.size())));
+
+    // What the window lays out: flat blocks, only <p>, <h1>..<h3> and <b>,
+    // never more than two deep, bounded by the page.
+    for (const QString& page : {text, QString::fromLatin1(parts[1])}) {
+        const QList<NewsBlock> blocks = newsBlocks(page);
+        PROMISE(blocks.size() <= kMaxNewsBlocks);
+        const QString html = newsHtml(blocks);
+        int depth = 0;
+        for (qsizetype i = html.indexOf(QLatin1Char('<')); i >= 0;
+             i = html.indexOf(QLatin1Char('<'), i + 1)) {
+            const qsizetype end = html.indexOf(QLatin1Char('>'), i);
+            PROMISE(end > i);
+            const QString tag = html.mid(i + 1, end - i - 1);
+            const bool closing = tag.startsWith(QLatin1Char('/'));
+            const QString name = closing ? tag.mid(1) : tag.section(QLatin1Char(' '), 0, 0);
+            PROMISE(name == QLatin1String("p") || name == QLatin1String("b") ||
+                    name == QLatin1String("h1") || name == QLatin1String("h2") ||
+                    name == QLatin1String("h3"));
+            depth += closing ? -1 : 1;
+            PROMISE(depth >= 0 && depth <= 2);
+        }
+        PROMISE(depth == 0);
+        PROMISE(html.size() <= 40 * page.size() + 64);
+    }
 
     // The report shown at start-up, from the cache and the PDF in the folder.
     ScriptedPrompter prompter;
