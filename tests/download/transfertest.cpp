@@ -9,6 +9,7 @@
 #include "download/downloadbutton.h"
 #include "download/request.h"
 #include "download/transferpanel.h"
+#include "download/transfertexts.h"
 #include "platform/httpclient.h"
 #include "platform/qthttpclient.h"
 #include "store/appstate.h"
@@ -419,4 +420,60 @@ TEST_F(Download, DrawsThatCannotBeWrittenAreSaidSo) {
         QStringLiteral("No se puede modificar el archivo numeros.dat")));
     EXPECT_EQ(state.view.newDrawsLabel, QString());
     EXPECT_EQ(drawFile(dir), images(stored));
+}
+
+TEST(DownloadNotices, WhatTheAnswerLeftMissingAndAValueOutOfRangeAreSaid) {
+    QStringList newestBad;
+    for (const AnswerDraw& d : kWindow)
+        newestBad.append(drawJson(d, d.date == kWindow[0].date
+                                         ? QStringLiteral("3 - 15 - 16 - 21 - 51 - 06 - 09")
+                                         : QString()));
+    const QString outOfRange =
+        QLatin1Char('[') + newestBad.join(QLatin1Char(',')) + QLatin1Char(']');
+    const struct {
+        const char* name;
+        QDate stored;
+        QString answer;
+        QStringList messages;
+        int added;
+    } cases[] = {
+        {"one draw before the window",
+         QDate(2022, 11, 15),
+         answerJson(kWindow),
+         {QStringLiteral("Falta el sorteo del 18/11/2022: el servidor sólo da los sorteos de los "
+                         "últimos 100 días. Puede añadirlo importando un archivo de sorteos "
+                         "completo con \"Añadir todos los sorteos\" en la pestaña "
+                         "\"Estadísticas\".")},
+         29},
+        {"the answer fills the gap", QDate(2022, 11, 18), answerJson(kWindow), {}, 29},
+        {"the answer lacks its oldest draws",
+         QDate(2022, 11, 18),
+         answerJson(kWindow.mid(0, 27)),
+         {QStringLiteral("Faltan los sorteos del 22/11/2022 al 25/11/2022: el servidor sólo da "
+                         "los sorteos de los últimos 100 días. Puede añadirlos importando un "
+                         "archivo de sorteos completo con \"Añadir todos los sorteos\" en la "
+                         "pestaña \"Estadísticas\".")},
+         27},
+        {"a star out of range in the newest draw",
+         QDate(2023, 2, 21),
+         outOfRange,
+         {kCorruptText},
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session s;
+        const QList<DrawRecord> stored = {makeDraw(c.stored, {1, 2, 3, 4, 5}, {1, 2})};
+        s.start(stored);
+        s.server.answer(c.answer);
+        s.panel().startDownload();
+        s.runTicks();
+        EXPECT_EQ(s.fake.prompter.texts(), c.messages);
+        const QList<QByteArray> file = drawFile(s.dir);
+        ASSERT_EQ(file.size(), 1 + c.added);
+        EXPECT_EQ(file[0], stored[0].encode());
+        if (c.added > 0) {
+            EXPECT_EQ(file.last(), recordOf(kWindow[0]));
+        }
+    }
 }
