@@ -3,8 +3,9 @@
 // program's own pause between two requests: the requests made, the bytes
 // received, the time of the whole run and the part of it spent working.
 #include "download/historyrun.h"
+#include "platform/backgroundfetch.h"
 #include "platform/clock.h"
-#include "platform/qtbackgroundfetch.h"
+#include "platform/qthttpclient.h"
 #include "store/appstate.h"
 #include "support/answers.h"
 #include "support/resultsserver.h"
@@ -59,7 +60,8 @@ int main(int argc, char** argv) {
     state.files.openAll(dir.path() + QLatin1Char('/'));
     SilentPrompter prompter;
     FixedDay clock;
-    QtBackgroundFetch fetch;
+    QtHttpClient http;
+    HttpBackgroundFetch fetch{http};
     bool done = false;
     HistoryRun run(state, prompter, clock, fetch, HistoryHooks{{}, [&](int) { done = true; }});
     run.setSite(server.origin());

@@ -57,8 +57,8 @@ private:
     QTemporaryDir dir_;
 };
 
-// Serves fixed bodies: get() the answer, fetch() the body; either throws
-// HttpError when it has none, as a server that never answers would.
+// Serves fixed bodies: get() the answer, a background fetch the body (at
+// once); either fails when it has none, as a server that never answers would.
 class ServedHttp : public HttpClient {
 public:
     std::optional<QString> answer;
@@ -67,7 +67,8 @@ public:
     int fetches = 0;
 
     QString get(const QString&) override;
-    QByteArray fetch(const QString&) override;
+    int fetchLater(const QString&, FetchKind, FetchDone done) override;
+    void cancelFetch(int) override {}
     void cancel() override {}
     int lastState() const override { return state_; }
 

@@ -18,7 +18,7 @@
 #include "download/report.h"
 #include "download/reporttab.h"
 #include "download/transferpanel.h"
-#include "platform/qtbackgroundfetch.h"
+#include "platform/backgroundfetch.h"
 #include "platform/qthttpclient.h"
 #include "platform/sites.h"
 #include "platform/twips.h"
@@ -112,7 +112,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     hooks.startHistory = [this] { toggleHistory(); };
     transfer_ = new TransferPanel(state_, platform_, *http_, std::move(hooks), sideColumn);
     connect(transfer_, &TransferPanel::newsRequested, this, &MainWindow::showNews);
-    fetch_ = std::make_unique<QtBackgroundFetch>();
+    fetch_ = std::make_unique<HttpBackgroundFetch>(*http_);
     HistoryHooks historyHooks;
     historyHooks.changed = [this] { historyChanged(); };
     historyHooks.finished = [this](int) {
@@ -186,6 +186,9 @@ void MainWindow::buildMenus() {
     download->setShortcut(QKeySequence(Qt::Key_F5));
     historyAction_ = generalMenu_->addAction(QString(kHistoryMenuText).insert(6, QLatin1Char('&')),
                                              this, &MainWindow::toggleHistory);
+    // Inert, as the button, while the results fetch waits.
+    connect(transfer_, &TransferPanel::fetchingChanged, download,
+            [download](bool fetching) { download->setEnabled(!fetching); });
     QAction* create = generalMenu_->addAction(QStringLiteral("&Crear peña nueva"), creation_,
                                               &CreationFlow::openMenu);
     create->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -261,15 +264,26 @@ void MainWindow::startUp(const QString& folder) {
     });
     guarded([&] { refreshStatus(); });
     guarded([&] { refreshResults(); });
+    // From the answer and "zul.pdf" of an earlier run: nothing is fetched.
     guarded([&] { report_->build(true); });
     guarded([&] { results_->showView(0); });
-    guarded([&] {
-        if (checkNews(state_, *http_, platform_.clock.today(), makerSite())) showNews();
+    // The news comes last and in the background, once the window is shown.
+    newsFetching_ = true;
+    QTimer::singleShot(0, this, [this] {
+        bool started = false;
+        guarded([&] {
+            started =
+                checkNews(state_, *http_, platform_.clock.today(), makerSite(), [this](bool open) {
+                    newsFetching_ = false;
+                    if (open) showNews();
+                });
+        });
+        if (!started) newsFetching_ = false;
     });
 }
 
 void MainWindow::showNews() {
-    if (!news_) news_ = new NewsWindow(platform_.shell, makerMail(), makerSite(), this);
+    if (!news_) news_ = new NewsWindow(platform_.shell, makerMail(), this);
     news_->open(state_.appFolder + kNewsFile);
 }
 
@@ -409,6 +423,8 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A results fetch still waiting ends here, without a word.
+    http_->cancel();
     closeSecondaryWindows();
     state_.files.closeAll();
     event->accept();

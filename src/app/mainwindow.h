@@ -16,7 +16,7 @@ class QMenu;
 class QScrollArea;
 class QTabWidget;
 class QtHttpClient;
-class QtBackgroundFetch;
+class HttpBackgroundFetch;
 class HistoryRun;
 class TransferPanel;
 class DrawsTab;
@@ -68,6 +68,10 @@ public:
     DrawsTab* drawsTab() const { return draws_; }
     ResultsPanel* resultsPanel() const { return results_; }
     QMenu* generalMenu() const { return generalMenu_; }
+    // The client of every fetch; tests shorten its deadlines before startUp.
+    QtHttpClient& httpClient() { return *http_; }
+    // The start-up's news step has not ended yet.
+    bool newsFetching() const { return newsFetching_; }
     TransferPanel* transferPanel() const { return transfer_; }
     ReportTab* reportTab() const { return report_; }
     // Null until the news window was first opened.
@@ -105,9 +109,10 @@ private:
     ResultsPanel* results_ = nullptr;
     QMenu* generalMenu_ = nullptr;
     std::unique_ptr<QtHttpClient> http_;
-    std::unique_ptr<QtBackgroundFetch> fetch_;
+    std::unique_ptr<HttpBackgroundFetch> fetch_;
     std::unique_ptr<HistoryRun> history_;
     QAction* historyAction_ = nullptr;
+    bool newsFetching_ = false;
     TransferPanel* transfer_ = nullptr;
     ContactLink* contact_ = nullptr;
     QPointer<AboutBox> about_;

@@ -5,10 +5,20 @@
 
 #include <QFile>
 
-void downloadToFile(HttpClient& http, FileOps& ops, const QString& url, const QString& target,
-                    const QString& work) {
-    const QByteArray body = http.fetch(url);
-    ops.replaceWith(work, target, {body});
+int fetchToFile(HttpClient& http, FileOps& ops, const QString& url, FetchKind kind,
+                const QString& target, const QString& work, std::function<void(bool)> done) {
+    return http.fetchLater(url, kind,
+                           [&ops, target, work, done = std::move(done)](const FetchResult& r) {
+                               bool replaced = false;
+                               if (r.ok) {
+                                   try {
+                                       ops.replaceWith(work, target, {r.body});
+                                       replaced = true;
+                                   } catch (const std::exception&) {
+                                   }
+                               }
+                               if (done) done(replaced);
+                           });
 }
 
 QByteArray fileHead(const QString& path, qint64 count) {

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "platform/netlimits.h"
+
 #include <QString>
+#include <functional>
 
 class FileOps;
 class HttpClient;
 
-// Downloads `url` into `target` through the work file `work` and a rename, so
-// a failed or partial download never replaces what was there. Throws
-// HttpError (nothing came, or an error page) or StoreError (not written).
-void downloadToFile(HttpClient& http, FileOps& ops, const QString& url, const QString& target,
-                    const QString& work);
+// Fetches `url` in the background into `target` through the work file
+// `work` and a rename, so a failed, cut or refused fetch never replaces what
+// was there. `done(replaced)` runs once it ends (perhaps before this
+// returns). Returns the fetch's id, for HttpClient::cancelFetch.
+int fetchToFile(HttpClient& http, FileOps& ops, const QString& url, FetchKind kind,
+                const QString& target, const QString& work, std::function<void(bool)> done);
 
 // The first `count` bytes of a file, or all of it with count < 0; empty when
 // it is missing, cannot be read or is no regular file.

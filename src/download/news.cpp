@@ -29,7 +29,8 @@ bool newsHasPage(qsizetype fileSize) {
     return fileSize > 10;
 }
 
-bool checkNews(AppState& state, HttpClient& http, QDate today, const QString& makerSite) {
+bool checkNews(AppState& state, HttpClient& http, QDate today, const QString& makerSite,
+               std::function<void(bool)> ended) {
     try {
         if (!newsDue(state.latestDraw.drawDate, today)) return false;
         const QString path = state.appFolder + kNewsFile;
@@ -40,25 +41,25 @@ bool checkNews(AppState& state, HttpClient& http, QDate today, const QString& ma
             QFile file(path);
             if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return false;
         }
-        return fetchNews(state, http, makerSite);
+        return fetchNews(state, http, makerSite, std::move(ended)) != 0;
     } catch (const std::exception&) {
         return false;
     }
 }
 
-bool fetchNews(AppState& state, HttpClient& http, const QString& makerSite) {
+int fetchNews(AppState& state, HttpClient& http, const QString& makerSite,
+              std::function<void(bool)> ended) {
     // No peñas, no news.
-    if (!state.files.penas().isOpen() || !state.files.penas().read(1)) return false;
+    if (!state.files.penas().isOpen() || !state.files.penas().read(1)) return 0;
     const QString path = state.appFolder + kNewsFile;
-    const QByteArray oldText = fileHead(path);
-    try {
-        downloadToFile(http, state.files.ops(), newsAddress(makerSite), path,
-                       state.appFolder + kNewsWorkFile);
-    } catch (const std::exception&) {
-        // The file keeps the last news: its length does not change.
-    }
-    const QByteArray newText = fileHead(path);
-    return newsChanged(oldText.size(), newText.size());
+    const qsizetype oldLength = fileHead(path).size();
+    // A failed fetch leaves the file with the last news: its length does not change.
+    return fetchToFile(http, state.files.ops(), newsAddress(makerSite), FetchKind::News, path,
+                       state.appFolder + kNewsWorkFile,
+                       [path, oldLength, ended = std::move(ended)](bool) {
+                           const bool open = newsChanged(oldLength, fileHead(path).size());
+                           if (ended) ended(open);
+                       });
 }
 
 QString newsText(const QByteArray& bytes) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <functional>
 
 struct AppState;
 class HttpClient;
@@ -25,13 +26,18 @@ bool newsHasPage(qsizetype fileSize);
 // The page's text: UTF-8 when it is valid UTF-8, else Windows-1252.
 QString newsText(const QByteArray& bytes);
 
-// CheckNews, the last step of start-up: true when the news window is to
-// open. Creates an empty "informe.dat" when there is none; any failure ends
-// it quietly.
-bool checkNews(AppState& state, HttpClient& http, QDate today, const QString& makerSite);
-// FetchNews: with at least one peña, downloads the news file over
-// "informe.dat" and says whether it changed enough to be shown.
-bool fetchNews(AppState& state, HttpClient& http, const QString& makerSite);
+// CheckNews, the last step of start-up, run once the window is shown:
+// starts the news fetch when it is due and says whether it did. Creates an
+// empty "informe.dat" when there is none; any failure ends it quietly.
+// `ended(open)` runs once the fetch has ended, with whether the news window
+// is to open.
+bool checkNews(AppState& state, HttpClient& http, QDate today, const QString& makerSite,
+               std::function<void(bool)> ended);
+// FetchNews: with at least one peña, fetches the news file in the
+// background over "informe.dat"; `ended(open)` as above. Returns the
+// fetch's id, 0 when none started.
+int fetchNews(AppState& state, HttpClient& http, const QString& makerSite,
+              std::function<void(bool)> ended);
 
 // The contact label's sideways bounce, in twips, every 100 ms.
 struct NewsBounce {

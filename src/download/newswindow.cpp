@@ -2,6 +2,7 @@
 
 #include "download/filedownload.h"
 #include "download/news.h"
+#include "download/newspage.h"
 #include "platform/shell.h"
 #include "widgets/artwork.h"
 #include "widgets/clickablelabel.h"
@@ -20,7 +21,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr QSize kWindowSize(520, 470);
 constexpr int kContactTop = 410;
 
-// Shows the page and nothing it would load: no images, no style sheets.
+// Shows the page's safe subset and nothing it would load.
 class NewsBrowser : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
@@ -29,9 +30,8 @@ public:
 
 } // namespace
 
-NewsWindow::NewsWindow(Shell& shell, const QString& mail, const QString& site, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), shell_(shell), mail_(mail),
-      site_(site) {
+NewsWindow::NewsWindow(Shell& shell, const QString& mail, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), shell_(shell), mail_(mail) {
     setWindowTitle(kNewsTitle);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kWindowSize);
@@ -46,7 +46,6 @@ NewsWindow::NewsWindow(Shell& shell, const QString& mail, const QString& site, Q
     browser_->setOpenLinks(false);
     browser_->setOpenExternalLinks(false);
     browser_->setGeometry(8, 8, kWindowSize.width() - 16, kContactTop - 24);
-    connect(browser_, &QTextBrowser::anchorClicked, this, &NewsWindow::linkClicked);
 
     contact_ = new ClickableLabel(mail_, this);
     contact_->setObjectName(QStringLiteral("newsContact"));
@@ -76,7 +75,7 @@ void NewsWindow::open(const QString& newsFile) {
     const bool hasPage = newsHasPage(page.size());
     browser_->setVisible(hasPage);
     if (hasPage)
-        browser_->setHtml(newsText(page));
+        browser_->setHtml(newsHtml(newsBlocks(newsText(page))));
     else
         browser_->clear();
     show();
@@ -91,15 +90,6 @@ void NewsWindow::tick() {
 
 void NewsWindow::placeContact() {
     contact_->move(bounce_.left / kTwipsPerPixel, kContactTop);
-}
-
-void NewsWindow::linkClicked(const QUrl& url) {
-    // Relative links are the maker's pages; anything but web and mail is refused.
-    const QUrl target = url.isRelative() ? QUrl(site_ + QLatin1Char('/')).resolved(url) : url;
-    const QString scheme = target.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-        scheme == QLatin1String("mailto"))
-        shell_.openUrl(target.toString());
 }
 
 void NewsWindow::closeEvent(QCloseEvent* event) {

@@ -11,12 +11,12 @@ class Shell;
 
 // "Noticias del jefe...": the maker's news page above every other window,
 // with the contact address bouncing sideways; a click on it starts a mail
-// to the maker and closes the window. The page is shown without scripts and
-// without loading anything; its links open in the browser when clicked.
+// to the maker and closes the window. The page is shown as its safe subset
+// (newspage.h): no scripts, nothing loaded, links as plain text.
 class NewsWindow : public QWidget {
     Q_OBJECT
 public:
-    NewsWindow(Shell& shell, const QString& mail, const QString& site, QWidget* parent = nullptr);
+    NewsWindow(Shell& shell, const QString& mail, QWidget* parent = nullptr);
 
     // Shows `newsFile` (not modal) at the top-left corner of the screen.
     void open(const QString& newsFile);
@@ -33,11 +33,9 @@ protected:
 
 private:
     void placeContact();
-    void linkClicked(const QUrl& url);
 
     Shell& shell_;
     QString mail_;
-    QString site_;
     QTextBrowser* browser_;
     ClickableLabel* contact_;
     QTimer* timer_;

@@ -23,8 +23,10 @@ int digitsValue(const QString& text, bool* ok) {
     return v;
 }
 
-bool inRange(int v, int high) {
-    return v >= 1 && v <= high;
+// 0 is a value not there yet; anything else out of range is a damaged answer.
+bool present(int v, int high) {
+    if (v > high) throw ValueOutOfRange("value out of range");
+    return v >= 1;
 }
 
 // The combination key and the first number after it.
@@ -82,12 +84,12 @@ void readCombinations(CacheReader& cache, const QList<double>& dates, QList<Draw
         bool bad = false;
         int first = combinationStart(cache);
         if (first == 0) first = combinationStart(cache);
-        if (!inRange(first, 50)) bad = true;
+        if (!present(first, 50)) bad = true;
         cache.back();
         int values[6];
         for (int k = 0; k < 6; ++k) {
             values[k] = numberValue(cache.busca(QStringLiteral("- "), QStringLiteral(" ")));
-            if (!inRange(values[k], k < 4 ? 50 : 12)) bad = true;
+            if (!present(values[k], k < 4 ? 50 : 12)) bad = true;
         }
         if (bad) return;
         DrawRecord draw;

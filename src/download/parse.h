@@ -20,10 +20,17 @@ constexpr qsizetype kSearchedLength = 10000;
 // read past the end).
 QList<double> newDrawDates(CacheReader& cache, qsizetype answerLength, double newestStored);
 
+// A number or star outside its range (numbers 1..50, stars 1..12): the
+// answer is damaged and none of its draws is taken.
+class ValueOutOfRange : public ParseError {
+public:
+    using ParseError::ParseError;
+};
+
 // Combination pass from the top of the answer: one draw per date, newest
 // first. A combination whose first number reads 0 gives way to the next one
-// once; a value of 0 or out of range (numbers 1..50, stars 1..12) stops the
-// pass at that draw. `found(i, draw)` runs for each accepted draw (i from 1).
+// once; a value of 0 stops the pass at that draw, one out of range throws
+// ValueOutOfRange. `found(i, draw)` runs for each accepted draw (i from 1).
 // Throws ParseError.
 void readCombinations(CacheReader& cache, const QList<double>& dates, QList<DrawRecord>& out,
                       const std::function<void(int, const DrawRecord&)>& found = {});

@@ -43,8 +43,12 @@ void DrawReport::build(bool skipDownload) {
     const QString address = addressOf(path);
     if (!address.isEmpty()) {
         reportUrl_ = address;
-        if (!skipDownload) guarded([&] { downloadReportPdf(reportUrl_); });
-        guarded([&] { showReportPdf(); });
+        if (!skipDownload)
+            guarded([&] { downloadReportPdf(reportUrl_); });
+        else if (downloading())
+            screen_.notice = kReportComingNotice;
+        else
+            guarded([&] { showReportPdf(); });
     } else {
         screen_.notice = kReportNotReadyNotice;
     }
@@ -102,11 +106,25 @@ QString DrawReport::addressOf(const QString& path) const {
 
 void DrawReport::downloadReportPdf(const QString& address) {
     transfer_.setReportPdfFetched(true);
-    downloadedUrl_.clear();
+    downloadOk_ = false;
+    if (ticket_ != 0) http_.cancelFetch(fetchId_);
+    const int ticket = ++lastTicket_;
+    ticket_ = ticket;
+    screen_.reportShown = false;
+    screen_.notice = kReportComingNotice;
+    changed();
     const QString folder = state_.appFolder;
-    downloadToFile(http_, state_.files.ops(), address, folder + kReportFile,
-                   folder + kReportWorkFile);
-    downloadedUrl_ = address;
+    const int id = fetchToFile(http_, state_.files.ops(), address, FetchKind::Report,
+                               folder + kReportFile, folder + kReportWorkFile,
+                               [this, alive = std::weak_ptr<bool>(alive_), ticket](bool replaced) {
+                                   if (alive.expired() || ticket != ticket_) return;
+                                   ticket_ = 0;
+                                   downloadOk_ = replaced;
+                                   // A later build may have found no report meanwhile.
+                                   if (!reportUrl_.isEmpty()) guarded([&] { showReportPdf(); });
+                               });
+    // Still on its way (a fetch may end before fetchLater returns).
+    if (ticket_ == ticket) fetchId_ = id;
 }
 
 void DrawReport::showReportPdf() {
@@ -123,18 +141,15 @@ void DrawReport::showReportPdf() {
         changed();
         return;
     }
-    screen_.reportShown = true;
-    changed();
-    // The report as downloaded in this run, else fresh from its address.
-    QByteArray pdf;
-    try {
-        pdf = downloadedUrl_ == reportUrl_ && !reportUrl_.isEmpty()
-                  ? fileHead(state_.appFolder + kReportFile)
-                  : http_.fetch(reportUrl_);
-    } catch (const std::exception&) {
+    // This run's download did not come: the old file is not this report.
+    if (transfer_.reportPdfFetched() && !downloadOk_) {
         navigationFailed();
         return;
     }
+    screen_.reportShown = true;
+    changed();
+    QByteArray pdf;
+    guarded([&] { pdf = fileHead(state_.appFolder + kReportFile); });
     if (!hooks_.showPdf || !hooks_.showPdf(pdf)) navigationFailed();
 }
 

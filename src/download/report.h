@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 
 struct AppState;
 class HttpClient;
@@ -35,11 +36,19 @@ class DrawReport {
 public:
     DrawReport(AppState& state, Transfer& transfer, HttpClient& http, bool canShowPdf,
                ReportHooks hooks, QLocale locale = QLocale());
+    DrawReport(const DrawReport&) = delete;
+    DrawReport& operator=(const DrawReport&) = delete;
 
     // BuildDrawReport: at start-up and from the tab with skipDownload, after
-    // a download without it (a fresh copy of the PDF into "zul.pdf").
+    // a download without it (a fresh copy of the PDF into "zul.pdf", fetched
+    // in the background and shown when it is there). The report is always
+    // shown from "zul.pdf"; nothing is fetched with skipDownload.
     void build(bool skipDownload);
+    // Fetches `address` in the background; "zul.pdf" is replaced only by a
+    // whole PDF answer, and the report is shown once the fetch ends.
     void downloadReportPdf(const QString& address);
+    // The PDF of the last download is still on its way.
+    bool downloading() const { return ticket_ != 0; }
     void showReportPdf();
     // The PDF could not be fetched or read.
     void navigationFailed();
@@ -67,6 +76,11 @@ private:
     QLocale locale_;
     ReportScreen screen_;
     QString reportUrl_;
-    QString downloadedUrl_; // the address "zul.pdf" holds in this run
+    bool downloadOk_ = false; // this run's download replaced "zul.pdf"
+    // A fetch that ends after the report is gone finds it expired.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    int ticket_ = 0; // the download on its way, 0 with none
+    int fetchId_ = 0;
+    int lastTicket_ = 0;
     bool linkArmed_ = false;
 };

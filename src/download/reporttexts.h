@@ -11,6 +11,9 @@ inline const QString kNoConnectionNotice =
     QStringLiteral("No se encuentra conexión a internet.... :(");
 inline const QString kUpdatingReportText =
     QStringLiteral("Un momento. Actualizando información...");
+// While the report's PDF is on its way after a download.
+inline const QString kReportComingNotice =
+    QStringLiteral("\r\nUn momento. Descargando el informe del sorteo...");
 // N1: the draw's breakdown or its report is not there yet.
 inline const QString kReportNotReadyNotice =
     QStringLiteral("\r\nATENCIÓN:\r\nLos datos del sorteo aún no están disponibles. "

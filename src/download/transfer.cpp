@@ -59,6 +59,8 @@ void Transfer::startDownload() {
     // Both write numeros.dat: one at a time.
     if (hooks_.historyRunning && hooks_.historyRunning()) return;
     offerHistory_ = false;
+    // Inert while its own fetch waits.
+    if (fetching_) return;
     const QDate today = clock_.today();
 
     reportPdfFetched_ = false;
@@ -83,14 +85,26 @@ void Transfer::startDownload() {
     changed();
     try {
         fetched_ = false;
+        fetching_ = true;
+        changed();
+        struct Done {
+            bool& flag;
+            ~Done() { flag = false; }
+        } done{fetching_};
         response_ = trae(requestAddress(site_, today));
+        fetching_ = false;
         fetched_ = true;
         controls_.received = QString::number(response_.size());
         if (response_.size() > kShortAnswer) controls_.status = kSearchingText;
         ++step_;
         setTimer(true);
         changed();
+    } catch (const HttpCancelled&) {
+        // The window is closing: nobody to tell.
+        fetching_ = false;
+        toRest();
     } catch (const std::exception&) {
+        fetching_ = false;
         toRest();
         prompter_.message(kNotConnectedText, kConnectionTitle, MessageIcon::Exclamation);
     }
@@ -212,7 +226,9 @@ void Transfer::parseCache(const QByteArray& cacheBytes, qsizetype answerLength) 
                 prompter_.message(kNothingNewText, kNothingNewTitle, MessageIcon::Information);
             newDrawCount_ = 1;
         }
-        const QString missing = missingDrawsText(newest, windowStart(clock_.today()));
+        // Named from what is stored now: the gap the answer could not fill.
+        const QString missing = missingDrawsText(
+            newest, written > 0 ? dateFromOle(found.last().drawDate) : windowStart(clock_.today()));
         if (!missing.isEmpty() && !writeFailed)
             prompter_.message(missing, kMissingTitle, MessageIcon::Information);
         statusPending_ = true;
@@ -224,8 +240,13 @@ void Transfer::parseCache(const QByteArray& cacheBytes, qsizetype answerLength) 
         } else {
             refreshStatusOnce();
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         keyNotFound_ = cache.keyNotFound();
+        // A value out of range refuses the whole answer, whatever was read before it.
+        if (dynamic_cast<const ValueOutOfRange*>(&e)) {
+            newDrawCount_ = 0;
+            setNewDrawsLabel(QString());
+        }
         if (newDrawCount_ == 0 && http_.lastState() != HttpClient::kError) {
             rejected_ = true;
             errorText_ = corruptReportText(makerMail());

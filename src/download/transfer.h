@@ -59,6 +59,8 @@ public:
 
     const TransferControls& controls() const { return controls_; }
     bool timerEnabled() const { return timerEnabled_; }
+    // The blocking fetch is waiting: the button and the menu entry are inert.
+    bool fetching() const { return fetching_; }
     int ticks() const { return ticks_; }
     int step() const { return step_; }
     int newDrawCount() const { return newDrawCount_; }
@@ -92,6 +94,7 @@ private:
     bool timerEnabled_ = false;
     bool inTick_ = false;
     bool fetched_ = false;
+    bool fetching_ = false;
     int ticks_ = 0;
     int step_ = 0;
     int newDrawCount_ = 0;

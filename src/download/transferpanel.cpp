@@ -134,6 +134,11 @@ void TransferPanel::apply() {
         appliedImage_ = c.buttonImage;
         button_->setImage(c.buttonImage);
     }
+    if (transfer_->fetching() != appliedFetching_) {
+        appliedFetching_ = transfer_->fetching();
+        button_->setEnabled(!appliedFetching_);
+        emit fetchingChanged(appliedFetching_);
+    }
     // The fetch blocks the event loop: paint now so the user sees the state.
     if (isVisible()) repaint();
 }

@@ -49,6 +49,8 @@ signals:
     void newsRequested();
     // "Cancelar" while every earlier draw is asked for.
     void historyCancelRequested();
+    // The results fetch started or ended waiting.
+    void fetchingChanged(bool fetching);
 
 public slots:
     // NewDrawsLabel emptied elsewhere (the prize blink stopped).
@@ -67,4 +69,5 @@ private:
     QPushButton* cancel_;
     bool showingHistory_ = false;
     int appliedImage_ = 1;
+    bool appliedFetching_ = false;
 };

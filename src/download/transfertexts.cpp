@@ -12,24 +12,29 @@ QString newDrawsText(int count) {
            (count == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos"));
 }
 
-QString missingDrawsText(double newestStored, QDate windowFirstDay) {
-    const QDate newest = dateFromOle(newestStored);
+QString missingDrawsText(double newestBefore, QDate before) {
+    const QDate newest = dateFromOle(newestBefore);
     // No stored draw, or a date that is no day (an invalid day would never
     // reach the window).
-    if (newestStored == 0 || !newest.isValid()) return QString();
+    if (newestBefore == 0 || !newest.isValid() || !before.isValid()) return QString();
     QDate first = newest.addDays(1);
-    while (first < windowFirstDay && !isDrawWeekday(first))
+    while (first < before && !isDrawWeekday(first))
         first = first.addDays(1);
-    QDate last = windowFirstDay.addDays(-1);
+    if (first >= before) return QString();
+    QDate last = before.addDays(-1);
     while (last > first && !isDrawWeekday(last))
         last = last.addDays(-1);
-    if (first >= windowFirstDay || !isDrawWeekday(last)) return QString();
-    return QStringLiteral("Faltan los sorteos del %1 al %2: el servidor sólo da los sorteos de "
-                          "los últimos %3 días. Puede añadirlos importando un archivo de "
-                          "sorteos completo con \"Añadir todos los sorteos\" en la pestaña "
-                          "\"Estadísticas\".")
-        .arg(shortDate(first), shortDate(last))
-        .arg(kWindowDays);
+    const QString tail = QStringLiteral(": el servidor sólo da los sorteos de los últimos %1 "
+                                        "días. Puede %2 importando un archivo de sorteos "
+                                        "completo con \"Añadir todos los sorteos\" en la "
+                                        "pestaña \"Estadísticas\".")
+                             .arg(kWindowDays);
+    if (first == last)
+        return QStringLiteral("Falta el sorteo del %1").arg(shortDate(first)) +
+               tail.arg(QStringLiteral("añadirlo"));
+    return QStringLiteral("Faltan los sorteos del %1 al %2")
+               .arg(shortDate(first), shortDate(last)) +
+           tail.arg(QStringLiteral("añadirlos"));
 }
 
 QString cacheWriteText() {

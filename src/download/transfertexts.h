@@ -37,9 +37,11 @@ inline const QString kWriteTitle = QStringLiteral("Error de escritura");
 
 // "1 sorteo", "2 sorteos".
 QString newDrawsText(int count);
-// The draws between the newest stored one and the window's first day, which
-// the answer cannot hold; empty when no draw day lies between.
-QString missingDrawsText(double newestStored, QDate windowFirstDay);
+// The draw days after `newestBefore` (the newest draw stored before the
+// download) and before `before` (the oldest draw it appended, or the
+// window's first day when it appended none): draws no later download will
+// bring. Empty when no draw day lies between; one draw is named alone.
+QString missingDrawsText(double newestBefore, QDate before);
 // A cache or draw file that could not be written.
 QString cacheWriteText();
 QString drawWriteText(const StoreError& error);

@@ -126,7 +126,8 @@ TEST(Session, NewUserCreatesAPenaDownloadsSeesThePrizeAndPrints) {
     EXPECT_EQ(program.state().view.prizeBlinkTarget, 1);
     EXPECT_TRUE(w->resultsPanel()->blinkTimer()->isActive());
 
-    // The report tab: tonight's draw and the operator's PDF.
+    // The report tab: tonight's draw and the operator's PDF, once it has come.
+    ASSERT_TRUE(waitFor([&] { return !w->reportTab()->report().downloading(); }));
     menuEntry(*w, QStringLiteral("Ver"), QStringLiteral("Pestaña Último sorteo"))->trigger();
     EXPECT_EQ(w->tabs()->currentIndex(), 1);
     EXPECT_EQ(w->reportTab()->titleLabel()->text(),

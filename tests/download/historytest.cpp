@@ -6,7 +6,8 @@
 #include "download/downloadbutton.h"
 #include "download/historyrun.h"
 #include "download/transferpanel.h"
-#include "platform/qtbackgroundfetch.h"
+#include "platform/backgroundfetch.h"
+#include "platform/qthttpclient.h"
 #include "store/appstate.h"
 #include "store/dates.h"
 #include "store/prizestore.h"
@@ -92,7 +93,8 @@ struct Folder {
     TempFolder dir;
     FakePlatform fake;
     AppState state;
-    QtBackgroundFetch fetch;
+    QtHttpClient http;
+    HttpBackgroundFetch fetch{http};
     std::unique_ptr<HistoryRun> run;
     int finished = 0;
     std::function<void()> onChange;

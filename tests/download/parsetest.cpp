@@ -106,19 +106,28 @@ TEST(Parse, FirstNumberZeroTakesTheNextCombinationOnce) {
     EXPECT_TRUE(parse(answerWith(draws), QDate(2023, 2, 10)).draws.isEmpty());
 }
 
-TEST(Parse, OutOfRangeValuesStopThePassAsAZeroDoes) {
-    const char* const bad[] = {"3 - 15 - 16 - 21 - 51 - 06 - 09", "3 - 15 - 16 - 21 - 40 - 06 - 13",
-                               "60 - 15 - 16 - 21 - 40 - 06 - 09", "3 - 15 - 0 - 21 - 40 - 06 - 09",
-                               "3 - 15 - 16 - 21 - 40 - 00 - 09"};
-    for (const char* combination : bad) {
-        SCOPED_TRACE(combination);
+TEST(Parse, AZeroStopsThePassAndAValueOutOfRangeRefusesTheAnswer) {
+    const struct {
+        const char* combination;
+        bool refused;
+    } cases[] = {
+        {"3 - 15 - 16 - 21 - 51 - 06 - 09", true},  {"3 - 15 - 16 - 21 - 40 - 06 - 13", true},
+        {"60 - 15 - 16 - 21 - 40 - 06 - 09", true}, {"3 - 15 - 0 - 21 - 40 - 06 - 09", false},
+        {"3 - 15 - 16 - 21 - 40 - 00 - 09", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.combination);
         QList<std::pair<AnswerDraw, QString>> draws;
         for (const AnswerDraw& d : kWindow.mid(0, 10))
             draws.append({d, QString()});
-        draws[2].second = QLatin1String(combination);
+        draws[2].second = QLatin1String(c.combination);
+        if (c.refused) {
+            EXPECT_THROW(parse(answerWith(draws), QDate(2023, 2, 1)), ValueOutOfRange);
+            continue;
+        }
         const Parsed p = parse(answerWith(draws), QDate(2023, 2, 1));
         EXPECT_EQ(p.dates.size(), 8);
-        // The two newer draws are kept; the bad one and all older are dropped.
+        // A value not there yet: the two newer draws are kept, the rest dropped.
         ASSERT_EQ(p.draws.size(), 2);
         expectDraw(p.draws[1], kWindow[1]);
     }

@@ -16,6 +16,7 @@
 #include "support/resultsserver.h"
 #include "support/samplepdf.h"
 #include "support/tempfolder.h"
+#include "support/uiinput.h"
 
 #include <QBuffer>
 #include <QLabel>
@@ -65,7 +66,7 @@ struct ReportFixture {
     FakePlatform fake;
     AppState state;
     ResultsServer server;
-    QtHttpClient http{3000};
+    QtHttpClient http;
     Transfer transfer{state, fake.prompter, fake.clock, http, {}};
     QList<QByteArray> shownPdfs;
     std::unique_ptr<DrawReport> report;
@@ -150,8 +151,9 @@ TEST(DrawReport, WhatTheTabShowsForEachCacheAndReportFile) {
          kReportNotReadyNotice, QStringLiteral("kept"), pdf},
         {"prize with euro sign", withFirstPrize(QStringLiteral("1.234.567,89 €")), StartUp, pdf,
          true, true, true, QString(), QStringLiteral("1.234.567,89"), pdf},
-        {"%pdf in lower case", kAnswer, StartUp, lowerPdf.toLatin1(), true, true, true, QString(),
-         QStringLiteral("130000000.00"), lowerPdf.toLatin1()},
+        // It counts as a PDF, so it goes to the view, which cannot read it.
+        {"%pdf in lower case", kAnswer, StartUp, lowerPdf.toLatin1(), true, true, false,
+         kNoConnectionNotice, QStringLiteral("130000000.00"), lowerPdf.toLatin1()},
         {"HTML page as zul.pdf at start-up", kAnswer, StartUp, kNoPdf.toLatin1(), true, true, false,
          kReportNotReadyNotice, QStringLiteral("130000000.00"), kNoPdf.toLatin1()},
         {"no zul.pdf at start-up", kAnswer, StartUp, QByteArray(), true, true, false,
@@ -185,6 +187,8 @@ TEST(DrawReport, WhatTheTabShowsForEachCacheAndReportFile) {
         const qsizetype asked = f.server.requests().size();
         if (c.run == AfterDownload) f.transfer.setReportPdfFetched(false);
         f.report->build(c.run == StartUp);
+        // The PDF of a download comes in the background.
+        ASSERT_TRUE(waitFor([&] { return !f.report->downloading(); }));
 
         EXPECT_EQ(f.screen().title, QStringLiteral("-Informe del Martes, 28 de febrero del 2023"));
         EXPECT_EQ(f.screen().reportShown, c.reportShown);
@@ -199,8 +203,8 @@ TEST(DrawReport, WhatTheTabShowsForEachCacheAndReportFile) {
             EXPECT_EQ(f.shownPdfs[0], pdf);
             EXPECT_EQ(f.report->reportUrl(), f.server.origin() + pdfPath(c.answer));
         }
-        // Nothing is fetched for a report that is not shown at start-up.
-        if (c.run == StartUp && !c.reportShown) {
+        // Nothing is fetched at start-up: the report is the one in "zul.pdf".
+        if (c.run == StartUp) {
             EXPECT_EQ(f.server.requests().size(), asked);
         }
         EXPECT_EQ(f.report->pdfReaderLinkArmed(), !c.canShowPdf);
@@ -233,6 +237,7 @@ struct Window {
         panel.startDownload();
         for (int i = 0; i < 40 && panel.timer()->isActive(); ++i)
             panel.tick();
+        EXPECT_TRUE(waitFor([this] { return !tab().report().downloading(); }));
     }
 };
 
@@ -320,7 +325,7 @@ TEST(ReportTab, AReportQtPdfCannotReadIsTheConnectionNotice) {
 TEST(ReportTab, ACorruptAnswerIsExplainedInTheNoticeBox) {
     Window w;
     w.start();
-    w.server.answer(errorPage(12000), 503);
+    w.server.answer(errorPage(12000));
     w.download();
     EXPECT_EQ(w.tab().noticeBox()->toPlainText(),
               corruptReportText(makerMail()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -10,7 +10,9 @@
 #include "download/historyrun.h"
 #include "download/request.h"
 #include "download/transferpanel.h"
+#include "download/transfertexts.h"
 #include "platform/httpclient.h"
+#include "platform/qthttpclient.h"
 #include "store/appstate.h"
 #include "store/dates.h"
 #include "support/answers.h"
@@ -84,6 +86,10 @@ struct Session {
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         fake.clock.set(today);
         window = std::make_unique<MainWindow>(state, fake.platform);
+        // A server that never answers is given up on sooner than the user would.
+        NetworkLimits limits;
+        limits.results.deadlineMs = 1500;
+        window->httpClient().setLimits(limits);
         window->startUp(dir.path());
         fake.prompter.clear();
     }
@@ -128,7 +134,11 @@ QString overflowing() {
 class ErrorStateClient : public HttpClient {
 public:
     QString get(const QString&) override { return QString(500, QLatin1Char('x')); }
-    QByteArray fetch(const QString&) override { throw HttpError("error state"); }
+    int fetchLater(const QString&, FetchKind, FetchDone done) override {
+        done(FetchResult{});
+        return 1;
+    }
+    void cancelFetch(int) override {}
     void cancel() override { ++cancels; }
     int lastState() const override { return kError; }
     int cancels = 0;
@@ -269,7 +279,7 @@ TEST_F(Download, EachFailureHasItsMessageAndLeavesTheFiles) {
          false, 0},
         {"5,000 characters", Answer, QString(5000, QLatin1Char('x')), 200,
          QStringLiteral("Todavía no hay sorteos nuevos."), true, 5},
-        {"error page", Answer, errorPage(12000), 503,
+        {"error page", Answer, errorPage(12000), 200,
          QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
                         "mismo error, posiblemente se ha de actualizar el programa. Pruebe más "
                         "tarde."),
@@ -301,7 +311,7 @@ TEST_F(Download, EachFailureHasItsMessageAndLeavesTheFiles) {
         EXPECT_EQ(f.panel().progressBar()->value(), c.progress);
         EXPECT_FALSE(f.panel().timer()->isActive());
         // Only a transfer that refreshed the views shows image 2.
-        const bool refreshed = c.progress == 5 && c.status == 200;
+        const bool refreshed = c.progress == 5 && !c.message.startsWith(QStringLiteral("¡¡Datos"));
         EXPECT_EQ(f.panel().button()->image(), refreshed ? 2 : 1);
         if (c.progress == 0) {
             f.expectAtRest();
@@ -310,7 +320,7 @@ TEST_F(Download, EachFailureHasItsMessageAndLeavesTheFiles) {
             EXPECT_EQ(f.panel().statusLabel()->text(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
             EXPECT_EQ(ticks, 1);
         }
-        if (c.kind == Answer && c.status == 503) {
+        if (c.kind == Answer && c.body.startsWith(QStringLiteral("<!DOCTYPE"))) {
             EXPECT_EQ(f.fake.prompter.shown[0].icon, MessageIcon::Critical);
         }
         EXPECT_EQ(f.state.view.newDrawsLabel, QString());
@@ -419,4 +429,60 @@ TEST_F(Download, DrawsThatCannotBeWrittenAreSaidSo) {
         QStringLiteral("No se puede modificar el archivo numeros.dat")));
     EXPECT_EQ(state.view.newDrawsLabel, QString());
     EXPECT_EQ(drawFile(dir), images(stored));
+}
+
+TEST(DownloadNotices, WhatTheAnswerLeftMissingAndAValueOutOfRangeAreSaid) {
+    QStringList newestBad;
+    for (const AnswerDraw& d : kWindow)
+        newestBad.append(drawJson(d, d.date == kWindow[0].date
+                                         ? QStringLiteral("3 - 15 - 16 - 21 - 51 - 06 - 09")
+                                         : QString()));
+    const QString outOfRange =
+        QLatin1Char('[') + newestBad.join(QLatin1Char(',')) + QLatin1Char(']');
+    const struct {
+        const char* name;
+        QDate stored;
+        QString answer;
+        QStringList messages;
+        int added;
+    } cases[] = {
+        {"one draw before the window",
+         QDate(2022, 11, 15),
+         answerJson(kWindow),
+         {QStringLiteral("Falta el sorteo del 18/11/2022: el servidor sólo da los sorteos de los "
+                         "últimos 100 días. Puede añadirlo importando un archivo de sorteos "
+                         "completo con \"Añadir todos los sorteos\" en la pestaña "
+                         "\"Estadísticas\".")},
+         29},
+        {"the answer fills the gap", QDate(2022, 11, 18), answerJson(kWindow), {}, 29},
+        {"the answer lacks its oldest draws",
+         QDate(2022, 11, 18),
+         answerJson(kWindow.mid(0, 27)),
+         {QStringLiteral("Faltan los sorteos del 22/11/2022 al 25/11/2022: el servidor sólo da "
+                         "los sorteos de los últimos 100 días. Puede añadirlos importando un "
+                         "archivo de sorteos completo con \"Añadir todos los sorteos\" en la "
+                         "pestaña \"Estadísticas\".")},
+         27},
+        {"a star out of range in the newest draw",
+         QDate(2023, 2, 21),
+         outOfRange,
+         {kCorruptText},
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session s;
+        const QList<DrawRecord> stored = {makeDraw(c.stored, {1, 2, 3, 4, 5}, {1, 2})};
+        s.start(stored);
+        s.server.answer(c.answer);
+        s.panel().startDownload();
+        s.runTicks();
+        EXPECT_EQ(s.fake.prompter.texts(), c.messages);
+        const QList<QByteArray> file = drawFile(s.dir);
+        ASSERT_EQ(file.size(), 1 + c.added);
+        EXPECT_EQ(file[0], stored[0].encode());
+        if (c.added > 0) {
+            EXPECT_EQ(file.last(), recordOf(kWindow[0]));
+        }
+    }
 }

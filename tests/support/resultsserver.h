@@ -33,6 +33,19 @@ public:
     void answerWith(Handler handler) { handler_ = std::move(handler); }
     // Accepts the connection, reads the request and says nothing.
     void silent() { silent_ = true; }
+
+    // Ways a server misbehaves, for `path` (without query; empty: the answer).
+    enum class Misbehaviour {
+        Endless,  // a body without length that never ends
+        Trickle,  // the body one byte every `intervalMs`
+        CutShort, // a Content-Length larger than the body, then the connection closed
+        Huge,     // a body of `bytes` bytes with its length announced
+        Redirect, // a 302 to `location`
+        Silent,   // the request read, nothing said
+    };
+    void misbehave(const QString& path, Misbehaviour how, const QByteArray& body = {},
+                   int intervalMs = 500, const QString& location = {});
+    qint64 bytesSent() const { return sent_; }
     // The request targets (path and query) received so far.
     const QList<QString>& requests() const { return requests_; }
     void close() { server_.close(); }
@@ -53,6 +66,15 @@ private:
     };
     QHash<QString, File> files_;
     Handler handler_;
+    struct Bad {
+        Misbehaviour how;
+        QByteArray body;
+        int intervalMs;
+        QString location;
+    };
+    QHash<QString, Bad> bad_;
+    qint64 sent_ = 0;
+    void misbehaveOn(QTcpSocket* socket, const Bad& bad);
 };
 
 // A port on 127.0.0.1 where nothing listens: connections are refused.

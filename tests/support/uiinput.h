@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
@@ -24,4 +25,16 @@ inline void typeText(QWidget* w, const QString& text) {
 // A caption as the user reads it, without the "&" before its Alt letter.
 inline QString shownText(const QString& caption) {
     return QString(caption).remove(QLatin1Char('&'));
+}
+
+// Runs the event loop until `done()` holds or `ms` milliseconds pass; says
+// whether it held. For what comes in the background (the report, the news).
+template <class Done> bool waitFor(Done done, int ms = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms) return false;
+        QTest::qWait(5);
+    }
+    return true;
 }
