@@ -33,10 +33,11 @@ BalanceChart::BalanceChart(QWidget* parent) : QWidget(parent) {
     chart->addSeries(zero_);
     chart->addSeries(series_);
     dates_ = new QDateTimeAxis;
-    dates_->setFormat(QStringLiteral("dd/MM/yy"));
+    dates_->setFormat(QStringLiteral("dd/MM"));
     dates_->setTickCount(4);
     values_ = new QValueAxis;
-    values_->setLabelFormat(QStringLiteral("%.0f €"));
+    values_->setLabelFormat(QStringLiteral("%.0f"));
+    values_->setTitleText(QStringLiteral("euros"));
     chart->addAxis(dates_, Qt::AlignBottom);
     chart->addAxis(values_, Qt::AlignLeft);
     for (QLineSeries* s : {series_, zero_}) {
@@ -80,6 +81,7 @@ void BalanceChart::setDraws(const QList<DrawMoney>& draws) {
     // Round limits a little beyond the line, zero always in view.
     const double span = std::max(1.0, high - low);
     const double step = std::pow(10.0, std::floor(std::log10(span)));
-    values_->setRange(std::floor(low / step) * step, std::ceil(high / step) * step + (high == 0 ? step : 0));
+    values_->setRange(std::floor(low / step) * step,
+                      std::ceil(high / step) * step + (high == 0 ? step : 0));
     values_->applyNiceNumbers();
 }

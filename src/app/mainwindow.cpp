@@ -141,9 +141,8 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     connect(penas_, &PenaManagerTab::createRequested, creation_, &CreationFlow::openMenu);
     print_ = new PrintFlow(state_, platform_, this);
     connect(penas_, &PenaManagerTab::printRequested, print_, &PrintFlow::open);
-    connect(penas_, &PenaManagerTab::exportRequested, this, [this] {
-        exportPena(state_, platform_, std::max(1, state_.view.selectedPena));
-    });
+    connect(penas_, &PenaManagerTab::exportRequested, this,
+            [this] { exportPena(state_, platform_, std::max(1, state_.view.selectedPena)); });
     buildMenus();
     // However the focus gets to a control (Tab from outside its scroll area,
     // an Alt letter, a click), the control scrolls into view.

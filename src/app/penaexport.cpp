@@ -31,7 +31,8 @@ void exportPena(AppState& state, Platform& platform, int record) {
     QString path =
         platform.chooser.chooseSaveFile(kExportTitle, suggestedPath(*pena), kExportFilter);
     if (path.isEmpty()) return;
-    const bool csv = QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
+    const bool csv =
+        QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
     const PenaReport report = penaReport(
         *pena, penaMoney(*pena, state.files.readAllDraws(), state.files.readAllPrizes()));
     const QByteArray bytes = csv ? penaCsv(report) : penaPdf(report);

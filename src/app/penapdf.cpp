@@ -20,9 +20,9 @@ struct Column {
     Qt::Alignment align;
 };
 // Fecha, Combinación, Premios, Jugado, Ganado, Balance.
-const Column kColumns[6] = {{40, 58, Qt::AlignLeft},    {98, 112, Qt::AlignLeft},
-                            {210, 150, Qt::AlignLeft},  {360, 60, Qt::AlignRight},
-                            {420, 65, Qt::AlignRight},  {485, 70, Qt::AlignRight}};
+const Column kColumns[6] = {{40, 58, Qt::AlignLeft},   {98, 112, Qt::AlignLeft},
+                            {210, 150, Qt::AlignLeft}, {360, 60, Qt::AlignRight},
+                            {420, 65, Qt::AlignRight}, {485, 70, Qt::AlignRight}};
 
 class Page {
 public:
@@ -62,8 +62,12 @@ private:
 };
 
 QStringList headings() {
-    return {kDateHeading,          kCombinationHeading, kPrizesHeading,
-            QStringLiteral("Jugado"), QStringLiteral("Ganado"), QStringLiteral("Balance")};
+    return {kDateHeading,
+            kCombinationHeading,
+            kPrizesHeading,
+            QStringLiteral("Jugado"),
+            QStringLiteral("Ganado"),
+            QStringLiteral("Balance")};
 }
 
 } // namespace
@@ -99,8 +103,8 @@ QByteArray penaPdf(const PenaReport& r) {
             const QString mark = l.prizesKnown ? QString() : QStringLiteral(" *");
             unknown = unknown || !l.prizesKnown;
             p.setPen(Qt::black);
-            page.row({l.date + mark, l.combination, l.prizes, eurosText(l.played),
-                      eurosText(l.won), QString()});
+            page.row({l.date + mark, l.combination, l.prizes, eurosText(l.played), eurosText(l.won),
+                      QString()});
             page.y -= 13;
             p.setPen(QColor(QRgb(l.balance < 0 ? kBalanceRed : kBalanceGreen)));
             page.text(kColumns[5].x, kColumns[5].width - 4, eurosText(l.balance), Qt::AlignRight);

@@ -135,8 +135,10 @@ PrizeTable prizeTable(const PrizeRecord* prizes, double drawDate) {
     for (int k = 1; k <= kCategories; ++k) {
         const int c = officialCategory(era, k);
         Cents& at = table[std::size_t(k - 1)];
-        if (c == 0) at = 0;
-        else at = prizes ? prizes->cents[std::size_t(c - 1)] : PrizeRecord::kUnknown;
+        if (c == 0)
+            at = 0;
+        else
+            at = prizes ? prizes->cents[std::size_t(c - 1)] : PrizeRecord::kUnknown;
         if (at < 0) at = PrizeRecord::kUnknown;
     }
     return table;

@@ -100,8 +100,8 @@ QByteArray penaCsv(const PenaReport& r) {
     out += csvLine({kWonCaption, plainEurosText(r.money.won)});
     out += csvLine({kPlayedCaption, plainEurosText(r.money.played)});
     out += csvLine({kBalanceCaption, plainEurosText(r.money.balance())});
-    out += csvLine({QStringLiteral("Sorteos sin premios conocidos:"),
-                    QString::number(r.money.unknownDraws)});
+    out += csvLine(
+        {QStringLiteral("Sorteos sin premios conocidos:"), QString::number(r.money.unknownDraws)});
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }
 

@@ -45,7 +45,7 @@ QString commentOf(const ResultsList& list, const ResultRow& r) {
         const int bets = simple ? 1 : int(r.aux);
         QString text = simple ? simplePrizeText(k) : multiplePrizeLine(k, bets);
         const Cents prize = r.draw < list.prizes.size() ? list.prizes[r.draw][std::size_t(k - 1)]
-                                                         : PrizeRecord::kUnknown;
+                                                        : PrizeRecord::kUnknown;
         if (prize >= 0) text += prizeAmountText(list.kind, bets * prize);
         return text;
     }

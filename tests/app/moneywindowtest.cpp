@@ -132,8 +132,8 @@ TEST(MoneyWindow, ExportWritesTheReportThroughTheSaveDialog) {
     QPdfDocument doc;
     ASSERT_EQ(doc.load(pdf), QPdfDocument::Error::None);
     const QString text = doc.getAllText(0).text();
-    for (const char* want : {"Informe de la peña B;\"dos\"", "07/03/2023", "2+0: 4",
-                             "Ganado: 12,00 €", "-3,00 €"})
+    for (const char* want :
+         {"Informe de la peña B;\"dos\"", "07/03/2023", "2+0: 4", "Ganado: 12,00 €", "-3,00 €"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(want))) << want;
 
     // Nothing half written anywhere; the folder that is not there is told.

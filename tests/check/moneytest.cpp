@@ -2,8 +2,8 @@
 // out into its simple bets, hits counted value by value, each era's official
 // order written out again here, the price by its date.
 
-#include "check/betprice.h"
 #include "check/money.h"
+#include "check/betprice.h"
 #include "check/moneytext.h"
 #include "checkfixture.h"
 #include "store/dates.h"
@@ -96,8 +96,10 @@ Reckoning reckon(const PenaRecord& p, QList<DrawRecord> draws, const QList<Prize
             for (int c = 1; c <= 13; ++c) {
                 if (officialPattern(day, c) != a * 10 + b) continue;
                 const qint64 prize = record ? record->cents[std::size_t(c - 1)] : -1;
-                if (prize < 0) known = false;
-                else r.won += prize;
+                if (prize < 0)
+                    known = false;
+                else
+                    r.won += prize;
             }
         }
         r.played += qint64(bets.size()) * (day < QDate(2016, 9, 27) ? 200 : 250);
@@ -108,7 +110,7 @@ Reckoning reckon(const PenaRecord& p, QList<DrawRecord> draws, const QList<Prize
 }
 
 std::vector<int> distinct(std::mt19937& rng, int count, int highest) {
-    std::vector<int> all(std::size_t(highest));
+    std::vector<int> all(static_cast<std::size_t>(highest));
     for (int i = 0; i < highest; ++i)
         all[std::size_t(i)] = i + 1;
     std::shuffle(all.begin(), all.end(), rng);
@@ -242,8 +244,7 @@ TEST(Money, MultipleBetIsTheSumOfItsSimpleBets) {
                 bets.append({{b.first[0], b.first[1], b.first[2], b.first[3], b.first[4]},
                              {b.second[0], b.second[1]}});
             spelled.append(p);
-            spelled.append(
-                makeSimplePena(QStringLiteral("x"), p.dayFilterText(), QDate(), bets));
+            spelled.append(makeSimplePena(QStringLiteral("x"), p.dayFilterText(), QDate(), bets));
             spelled.last().createdOn = p.createdOn;
         }
         if (spelled.isEmpty()) continue;
@@ -311,8 +312,8 @@ TEST(Money, LinesOfAPenaThatPlayedWithoutPrizes) {
                            {{{1, 2, 3, 4, 5}, {1, 2}}, {{6, 7, 8, 9, 10}, {3, 4}}})},
            draws);
     buildSimpleResults(f.state, f.blink, 1);
-    const PenaMoney m = penaMoney(f.pena(1), f.state.files.readAllDraws(),
-                                  f.state.files.readAllPrizes());
+    const PenaMoney m =
+        penaMoney(f.pena(1), f.state.files.readAllDraws(), f.state.files.readAllPrizes());
     EXPECT_EQ(m.played, 2 * 200 + 2 * 250 + 2 * 250);
     EXPECT_EQ(m.won, 0);
     EXPECT_EQ(m.unknownDraws, 2);
@@ -334,7 +335,8 @@ TEST(Money, ResultsListsShowTheAmountWon) {
     p.cents[12] = 420; // official 13th: 2+0
     f.dir.write(QStringLiteral("premios.dat"), p.encode());
     f.open({makeSimplePena(QStringLiteral("S"), QStringLiteral("Todos"), QDate(2023, 1, 1),
-                           {{{1, 2, 3, 4, 5}, {1, 2}}, {{1, 2, 13, 14, 15}, {1, 2}},
+                           {{{1, 2, 3, 4, 5}, {1, 2}},
+                            {{1, 2, 13, 14, 15}, {1, 2}},
                             {{1, 12, 13, 14, 15}, {3, 4}}}),
             makeMultiplePena(QStringLiteral("M"), QStringLiteral("Todos"), QDate(2023, 1, 1),
                              {1, 2, 3, 4, 5, 6}, {1, 2})},
@@ -344,10 +346,10 @@ TEST(Money, ResultsListsShowTheAmountWon) {
     const ResultsLists lists = buildSimpleResults(f.state, f.blink, 2);
     const QStringList simple = rowComments(*lists.simple);
     const QStringList multiple = rowComments(*lists.multiple);
-    EXPECT_TRUE(simple.contains(
-        QStringLiteral("B ¡¡ Premio !! Hay 3 + 0 estrellas. Ganado: 12,52 €")));
-    EXPECT_TRUE(simple.contains(
-        QStringLiteral("B ¡¡ Premio !! Hay 2 + 0 estrella. Ganado: 4,20 €")));
+    EXPECT_TRUE(
+        simple.contains(QStringLiteral("B ¡¡ Premio !! Hay 3 + 0 estrellas. Ganado: 12,52 €")));
+    EXPECT_TRUE(
+        simple.contains(QStringLiteral("B ¡¡ Premio !! Hay 2 + 0 estrella. Ganado: 4,20 €")));
     // 03/03 has no prizes kept.
     EXPECT_TRUE(simple.contains(QStringLiteral("B ¡¡ Premio !! Hay 2 + 0 estrella.")));
     EXPECT_TRUE(multiple.contains(QStringLiteral("B ¡¡ Premio !! Hay 3 apuestas de 3+0: 37,56 €")));
