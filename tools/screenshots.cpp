@@ -6,9 +6,11 @@
 // 127.0.0.1 serves the PDF, so the "Sorteos" tab shows a report.
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
+#include "app/penapdf.h"
 #include "app/program.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "check/penareport.h"
 #include "create/betmodemenu.h"
 #include "create/creationflow.h"
 #include "create/creationform.h"
@@ -43,6 +45,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#ifdef VANTIKO_HAS_QTPDF
+#include <QtPdf/QPdfDocument>
+#endif
 
 namespace {
 
@@ -64,6 +69,7 @@ public:
 class NoFile : public FileChooser {
 public:
     QString chooseOpenFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString chooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 void settle(int ms = 0) {
@@ -207,6 +213,34 @@ QByteArray layDownReport(const QString& folder) {
     return pdf;
 }
 
+// The first page of peña 1's exported report, as the PDF reader shows it.
+bool saveReport(AppState& state, const QString& folder, const char* name) {
+#ifdef VANTIKO_HAS_QTPDF
+    const auto pena = state.files.readPena(1);
+    if (!pena) return false;
+    const QByteArray pdf = penaPdf(penaReport(
+        *pena, penaMoney(*pena, state.files.readAllDraws(), state.files.readAllPrizes())));
+    QBuffer buffer;
+    buffer.setData(pdf);
+    buffer.open(QIODevice::ReadOnly);
+    QPdfDocument doc;
+    doc.load(&buffer);
+    for (int i = 0; i < 100 && doc.status() == QPdfDocument::Status::Loading; ++i)
+        settle(20);
+    const QString path = folder + QLatin1Char('/') + QString::fromLatin1(name);
+    if (doc.pageCount() < 1 || !doc.render(0, QSize(744, 1052)).save(path)) {
+        std::fprintf(stderr, "vantiko-screenshots: no %s\n", name);
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+#else
+    (void)state, (void)folder, (void)name;
+    std::fprintf(stderr, "vantiko-screenshots: built without Qt Pdf, no %s\n", name);
+    return true;
+#endif
+}
+
 bool save(QWidget* w, const QString& folder, const char* name) {
     settle();
     const QString path = folder + QLatin1Char('/') + QString::fromLatin1(name);
@@ -265,6 +299,7 @@ int main(int argc, char** argv) {
     }
     w->selectTab(0);
     ok = save(w, out, "mainwindow.png") && ok;
+    ok = saveReport(program.state(), out, "informe.png") && ok;
 
     w->creationFlow()->openMenu();
     ok = save(w->creationFlow()->menu(), out, "betmode.png") && ok;

@@ -4,10 +4,12 @@
 #include "app/contactlink.h"
 #include "app/drawstab.h"
 #include "app/penadeletion.h"
+#include "app/penaexport.h"
 #include "app/penamanagertab.h"
 #include "app/refresh.h"
 #include "app/statuspanel.h"
 #include "app/summaryframe.h"
+#include "check/money.h"
 #include "check/penadetail.h"
 #include "check/resultspanel.h"
 #include "create/creationflow.h"
@@ -154,6 +156,8 @@ MainWindow::MainWindow(AppState& state, Platform& platform, QWidget* parent)
     connect(penas_, &PenaManagerTab::createRequested, creation_, &CreationFlow::openMenu);
     print_ = new PrintFlow(state_, platform_, this);
     connect(penas_, &PenaManagerTab::printRequested, print_, &PrintFlow::open);
+    connect(penas_, &PenaManagerTab::exportRequested, this,
+            [this] { exportPena(state_, platform_, std::max(1, state_.view.selectedPena)); });
     buildMenus();
     // However the focus gets to a control (Tab from outside its scroll area,
     // an Alt letter, a click), the control scrolls into view.
@@ -350,6 +354,7 @@ void MainWindow::storedHitsChanged() {
 void MainWindow::showPenaDetail(int record) {
     if (state_.nextPenaRecord <= 1) {
         penas_->applyDetail(emptyPenaDetail());
+        penas_->applyMoney(nullptr);
         return;
     }
     const auto pena = state_.files.readPena(record);
@@ -357,6 +362,9 @@ void MainWindow::showPenaDetail(int record) {
     state_.currentPena = *pena;
     const PenaDetailView detail = computePenaDetail(*pena, state_.files.readAllDraws(), locale_);
     penas_->applyDetail(detail);
+    const PenaMoney money =
+        penaMoney(*pena, state_.files.readAllDraws(), state_.files.readAllPrizes());
+    penas_->applyMoney(detail.corrupt ? nullptr : &money);
     if (detail.corrupt)
         platform_.prompter.message(kCorruptPenaFileText, QStringLiteral("¡Vaya hombre!"),
                                    MessageIcon::Exclamation);

@@ -1,7 +1,10 @@
 #include "app/penamanagertab.h"
 
+#include "app/balancechart.h"
 #include "app/hitchart.h"
+#include "app/moneybox.h"
 #include "app/summary.h"
+#include "check/moneytext.h"
 #include "check/penadetail.h"
 #include "widgets/artwork.h"
 #include "widgets/clickablelabel.h"
@@ -110,6 +113,9 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     figures->addWidget(effectiveness_, 2, 1);
     chart_ = new HitChart(QStringLiteral("Aciertos desde la creación de la peña."), this);
     chart_->setMinimumSize(150, 140);
+    money_ = new MoneyBox(this);
+    balance_ = new BalanceChart(this);
+    balance_->setMinimumSize(220, 140);
 
     const auto button = [this](const QString& text, Picture picture, QPushButton*& b,
                                ClickableLabel*& pic) {
@@ -128,6 +134,8 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     buttons->addLayout(
         button(QStringLiteral("&Eliminar peña"), Picture::DeletePena, delete_, deletePicture_));
     buttons->addLayout(button(QStringLiteral("&Imprimir"), Picture::Print, print_, printPicture_));
+    export_ = new QPushButton(QStringLiteral("E&xportar..."), this);
+    buttons->addWidget(export_);
 
     connect(create_, &QPushButton::clicked, this, &PenaManagerTab::createRequested);
     connect(createPicture_, &ClickableLabel::clicked, this, &PenaManagerTab::createRequested);
@@ -135,6 +143,7 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     connect(deletePicture_, &ClickableLabel::clicked, this, &PenaManagerTab::deleteRequested);
     connect(print_, &QPushButton::clicked, this, &PenaManagerTab::printRequested);
     connect(printPicture_, &ClickableLabel::clicked, this, &PenaManagerTab::printRequested);
+    connect(export_, &QPushButton::clicked, this, &PenaManagerTab::exportRequested);
 
     auto* bets = new QHBoxLayout;
     bets->addWidget(numbers_);
@@ -144,12 +153,14 @@ PenaManagerTab::PenaManagerTab(QWidget* parent) : QWidget(parent) {
     betsColumn->addStretch();
     auto* side = new QVBoxLayout;
     side->addLayout(figures);
+    side->addWidget(money_);
     side->addWidget(chart_, 1);
     auto* detail = new QHBoxLayout(detailArea);
     detail->setContentsMargins(0, 0, 0, 0);
     detail->addLayout(betsColumn);
     detail->addWidget(counters);
     detail->addLayout(side, 1);
+    detail->addWidget(balance_, 2);
 
     // The list and the peña shown share the height through a splitter; the
     // detail scrolls inside its part, so a peña of many bets neither grows
@@ -192,6 +203,7 @@ void PenaManagerTab::applyScan(const SummaryView& summary, int selected) {
     list_->setCurrentItem(selected > 0 ? list_->topLevelItem(selected - 1) : nullptr);
     if (selected <= 0) list_->clearSelection();
     print_->setEnabled(summary.printEnabled);
+    export_->setEnabled(summary.printEnabled);
     delete_->setEnabled(summary.deleteEnabled);
 }
 
@@ -233,4 +245,9 @@ void PenaManagerTab::applyDetail(const PenaDetailView& detail) {
     played_->setText(detail.playedDraws);
     effectiveness_->setText(detail.effectiveness);
     chart_->setRow(QStringLiteral(" "), detail.chartWithoutPrize, detail.chartTotal);
+}
+
+void PenaManagerTab::applyMoney(const PenaMoney* money) {
+    money_->apply(money ? moneyLines(*money) : noMoneyLines());
+    balance_->setDraws(money ? money->draws : QList<DrawMoney>{});
 }

@@ -13,6 +13,8 @@ StatusView refreshStatusState(AppState& state, QDate today) {
 SummaryView refreshSummaryState(AppState& state, const QLocale& locale) {
     const QList<PenaRecord> penas = state.files.readAllPenas();
     SummaryView s = computeSummary(penas, state.playedDraws, locale);
+    s.money =
+        moneyLines(allPenasMoney(penas, state.files.readAllDraws(), state.files.readAllPrizes()));
     state.nextPenaRecord = s.nextPenaRecord;
     if (!penas.isEmpty()) state.currentPena = penas.last();
     return s;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check/moneytext.h"
 #include "store/records.h"
 
 #include <QList>
@@ -28,6 +29,7 @@ struct SummaryView {
     QString playedDraws;
     int chartWithoutPrize = 1;
     int chartTotal = 0;
+    MoneyLines money; // all peñas together
 };
 
 PenaListRow penaListRow(const PenaRecord& pena);

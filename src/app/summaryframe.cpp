@@ -1,6 +1,7 @@
 #include "app/summaryframe.h"
 
 #include "app/hitchart.h"
+#include "app/moneybox.h"
 #include "app/summary.h"
 
 #include <QGridLayout>
@@ -25,12 +26,14 @@ SummaryFrame::SummaryFrame(QWidget* parent) : QGroupBox(parent) {
     chart_ = new HitChart(QStringLiteral("Aciertos de todas las peñas desde la creación de éstas."),
                           this);
     chart_->setMinimumSize(240, 190);
+    money_ = new MoneyBox(this);
     auto* grid = new QGridLayout(this);
     grid->addWidget(caption, 0, 0);
     grid->addWidget(total_, 0, 1);
     grid->addWidget(effectiveness_, 1, 0, 1, 2);
     grid->addWidget(played_, 2, 0, 1, 2);
-    grid->addWidget(chart_, 3, 0, 1, 2);
+    grid->addWidget(money_, 3, 0, 1, 2);
+    grid->addWidget(chart_, 4, 0, 1, 2);
 }
 
 void SummaryFrame::apply(const SummaryView& summary) {
@@ -38,4 +41,5 @@ void SummaryFrame::apply(const SummaryView& summary) {
     effectiveness_->setText(summary.effectiveness);
     played_->setText(summary.playedDraws);
     chart_->setRow(QStringLiteral(" "), summary.chartWithoutPrize, summary.chartTotal);
+    money_->apply(summary.money);
 }

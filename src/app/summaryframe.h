@@ -5,6 +5,7 @@
 class QLabel;
 class QLineEdit;
 class HitChart;
+class MoneyBox;
 struct SummaryView;
 
 // The all-peñas summary, outside the tabs.
@@ -17,10 +18,12 @@ public:
     QLineEdit* effectivenessBox() const { return effectiveness_; }
     QLineEdit* playedDrawsBox() const { return played_; }
     HitChart* chart() const { return chart_; }
+    MoneyBox* money() const { return money_; }
 
 private:
     QLabel* total_;
     QLineEdit* effectiveness_;
     QLineEdit* played_;
     HitChart* chart_;
+    MoneyBox* money_;
 };

@@ -2,6 +2,7 @@
 
 #include "check/counting.h"
 #include "store/appstate.h"
+#include "store/prizestore.h"
 #include "store/storeerror.h"
 
 #include <algorithm>
@@ -26,6 +27,7 @@ namespace {
 struct Inputs {
     QList<PenaRecord> penas;
     QList<DrawRecord> draws; // oldest first
+    QList<PrizeRecord> prizes;
 };
 
 Inputs readInputs(AppState& state) {
@@ -34,6 +36,7 @@ Inputs readInputs(AppState& state) {
     const qsizetype draws = std::max(0, state.nextDrawRecord - 1);
     if (in.draws.size() > draws) in.draws.resize(draws);
     in.penas = state.files.readAllPenas();
+    in.prizes = state.files.readAllPrizes();
     const qsizetype penas = std::max(0, state.nextPenaRecord - 1);
     if (in.penas.size() > penas) in.penas.resize(penas);
     return in;
@@ -45,8 +48,12 @@ std::shared_ptr<ResultsList> listOf(ListKind kind, const Inputs& in, int w) {
     const qsizetype window = std::clamp<qsizetype>(w, 0, in.draws.size());
     if (window == 0) return list;
     list->draws.reserve(window);
-    for (qsizetype d = in.draws.size() - 1; d >= in.draws.size() - window; --d)
+    list->prizes.reserve(std::size_t(window));
+    for (qsizetype d = in.draws.size() - 1; d >= in.draws.size() - window; --d) {
         list->draws.append(in.draws[d]);
+        list->prizes.push_back(
+            prizeTable(prizesOf(in.prizes, in.draws[d].drawDate), in.draws[d].drawDate));
+    }
     list->penas = in.penas;
     return list;
 }

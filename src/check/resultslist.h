@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check/money.h"
 #include "check/numbersets.h"
 #include "check/resultrow.h"
 #include "store/records.h"
@@ -37,6 +38,9 @@ public:
     ListKind kind;
     QList<PenaRecord> penas; // every peña, in record order
     QList<DrawRecord> draws; // the draw window, newest first
+    // The prizes of each draw of the window, in the same order; a list made
+    // without them shows no amounts.
+    std::vector<PrizeTable> prizes;
 
     // The rows as a container: rows.size(), rows[i] (worked out on demand).
     // Read from one thread at a time: a few draws' blocks are kept at hand.

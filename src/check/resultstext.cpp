@@ -1,5 +1,6 @@
 #include "check/resultstext.h"
 
+#include "check/moneytext.h"
 #include "store/dates.h"
 
 #include <algorithm>
@@ -37,10 +38,17 @@ QString commentOf(const ResultsList& list, const ResultRow& r) {
     case RowKind::DrawDate:
         return drawDateText(list.draws[qsizetype(r.draw)]);
     case RowKind::Bet:
-    case RowKind::PrizeLine:
+    case RowKind::PrizeLine: {
         if (r.category == 0) return {};
-        return list.kind == ListKind::Simple ? simplePrizeText(int(r.category))
-                                             : multiplePrizeLine(int(r.category), int(r.aux));
+        const int k = int(r.category);
+        const bool simple = list.kind == ListKind::Simple;
+        const int bets = simple ? 1 : int(r.aux);
+        QString text = simple ? simplePrizeText(k) : multiplePrizeLine(k, bets);
+        const Cents prize = r.draw < list.prizes.size() ? list.prizes[r.draw][std::size_t(k - 1)]
+                                                        : PrizeRecord::kUnknown;
+        if (prize >= 0) text += prizeAmountText(list.kind, bets * prize);
+        return text;
+    }
     }
     return {};
 }
@@ -89,6 +97,11 @@ QString simplePrizeText(int k) {
 
 QString multiplePrizeLine(int k, int count) {
     return QStringLiteral("¡¡ Premio !! Hay ") + QString::number(count) + prizeLineLabel(k);
+}
+
+QString prizeAmountText(ListKind kind, Cents cents) {
+    return (kind == ListKind::Simple ? QStringLiteral(" Ganado: ") : QStringLiteral(": ")) +
+           eurosText(cents);
 }
 
 QString cellText(const ResultsList& list, std::size_t row, int column) {

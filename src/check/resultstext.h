@@ -26,6 +26,9 @@ QString drawDateText(const DrawRecord& draw);
 QString simplePrizeText(int k);
 // "¡¡ Premio !! Hay 12 apuestas de 3+0" for a multiple bet.
 QString multiplePrizeLine(int k, int count);
+// What follows a prize text when the draw's prizes are known: " Ganado: 8,50 €"
+// after a simple bet's, ": 148,80 €" after a multiple bet's line.
+QString prizeAmountText(ListKind kind, Cents cents);
 
 QString cellText(const ResultsList& list, std::size_t row, int column);
 // The cell's text colour, or nothing for the list's default.

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -42,4 +44,16 @@ void QtShell::openUrl(const QString& url) {
 QString QtFileChooser::chooseOpenFile(const QString& title, const QString& folder,
                                       const QString& filter) {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
+}
+
+QString QtFileChooser::chooseSaveFile(const QString& title, const QString& suggested,
+                                      const QString& filter) {
+    QString chosenFilter;
+    QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested,
+                                                filter, &chosenFilter);
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    // "Informe PDF (*.pdf)": the ending of the chosen kind.
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("\\*(\\.[A-Za-z0-9]+)")).match(chosenFilter);
+    return m.hasMatch() ? path + m.captured(1) : path;
 }

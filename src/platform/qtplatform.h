@@ -21,6 +21,8 @@ class QtFileChooser : public FileChooser {
 public:
     QString chooseOpenFile(const QString& title, const QString& folder,
                            const QString& filter) override;
+    QString chooseSaveFile(const QString& title, const QString& suggested,
+                           const QString& filter) override;
 };
 
 struct QtPlatform {

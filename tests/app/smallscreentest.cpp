@@ -82,7 +82,8 @@ struct SmallWindow {
         case 1:
             return {}; // the report's notice is read-only
         case 2:
-            return {p->penaList(), p->createButton(), p->deleteButton(), p->printButton()};
+            return {p->penaList(), p->createButton(), p->deleteButton(), p->printButton(),
+                    p->exportButton()};
         default:
             return {d->drawList(), d->importButton(), d->deleteAllButton(),
                     d->chart()->numbersOption(), d->chart()->halfSelector()};

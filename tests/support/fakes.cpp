@@ -20,3 +20,10 @@ QString ScriptedChooser::chooseOpenFile(const QString& title, const QString&, co
     titles.append(title);
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
+
+QString ScriptedChooser::chooseSaveFile(const QString& title, const QString& offered,
+                                        const QString&) {
+    titles.append(title);
+    suggested.append(offered);
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}

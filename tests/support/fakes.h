@@ -48,8 +48,11 @@ class ScriptedChooser : public FileChooser {
 public:
     QString chooseOpenFile(const QString& title, const QString& folder,
                            const QString& filter) override;
+    QString chooseSaveFile(const QString& title, const QString& suggested,
+                           const QString& filter) override;
     QStringList answers; // taken from the front; "" when empty
     QStringList titles;
+    QStringList suggested; // the paths offered by save dialogs
 };
 
 // All fakes together, with the Platform view the windows take.
