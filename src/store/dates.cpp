@@ -8,6 +8,8 @@ constexpr qint64 kOleEpochJulianDay = 2415019; // 1899-12-30
 }
 
 double oleFromDate(QDate date) {
+    // An invalid date has no day number to subtract from: no date at all.
+    if (!date.isValid()) return 0;
     return static_cast<double>(date.toJulianDay() - kOleEpochJulianDay);
 }
 
