@@ -100,9 +100,11 @@ TEST(PrizeFile, RecordLayoutByteForByte) {
 TEST(PrizeFile, ADamagedFileIsSetAsideAndEmptied) {
     PrizeRecord negative = prizes(kDay, 100);
     negative.cents[4] = -5;
+    PrizeRecord noDay = prizes(kDay, 1);
+    noDay.drawDate = 1e12;
     for (const QList<PrizeRecord>& damaged :
          {QList<PrizeRecord>{prizes(kDay.addDays(3), 1), prizes(kDay, 1)},
-          QList<PrizeRecord>{negative}, QList<PrizeRecord>{prizes(QDate(), 1)}}) {
+          QList<PrizeRecord>{negative}, QList<PrizeRecord>{noDay}}) {
         TempFolder dir;
         QByteArray image;
         for (const PrizeRecord& p : damaged)
